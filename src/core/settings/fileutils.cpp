@@ -1,0 +1,2 @@
+// File-system helpers.
+#include "core/settings/fileutils.h"

@@ -1,0 +1,2 @@
+// Recording stand-ins; all behaviour lives in the header.
+#include "support/recorders.h"
