@@ -31,6 +31,8 @@ QString IncludeTrailingDelimiter(const QString &folder);
 bool IsFolderWritable(const QString &folder);
 // Sets DataFolder; tells the user through the prompter and ends the process when no folder is usable.
 void ChooseDataFolder();
+// The same choice between two given folders; ChooseDataFolder passes ProgramFolder and PerUserDataFolder.
+void ChooseDataFolder(const QString &programFolder, const QString &perUserFolder);
 
 // Full paths of the files matching mask (case-insensitive wildcard) in folder and, depth first,
 // its subfolders. Unreadable folders are skipped; directory links leading back into a folder
