@@ -124,7 +124,7 @@ private:
     void SaveSettings();
     void recomputeGrid();
     int measureTextHeight(const TFont &font) const;
-    void setAside(const QString &reason);
+    void setAside(const QByteArray &originalBytes);
 
     QString fFolderTemp;
     std::unique_ptr<TIniDocument> fIniFile;
