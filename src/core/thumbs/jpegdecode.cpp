@@ -150,7 +150,38 @@ QSize FitSize(int width, int height, int boxWidth, int boxHeight)
     return QSize(std::max(1, int(fw)), std::max(1, int(fh)));
 }
 
-QImage DecodeJpegScaled(const QString &jpegPath, int boxWidth, int boxHeight)
+namespace {
+
+// The compressed file of the photo being decoded. Builders decode photo after photo on the same
+// thread, and a fresh multi-megabyte allocation for each would cost a page fault per page; one
+// buffer per thread is kept instead, unless a file is unusually large.
+class FileBuffer
+{
+public:
+    uchar *reserve(qint64 size)
+    {
+        if (size > kKeptFileBufferSize) {
+            fLarge.reset(new (std::nothrow) uchar[std::size_t(size)]);
+            return fLarge.get();
+        }
+        fLarge.reset();
+        if (size > fCapacity) {
+            fKept.reset(new (std::nothrow) uchar[std::size_t(size)]);
+            fCapacity = fKept ? size : 0;
+        }
+        return fKept.get();
+    }
+
+private:
+    static constexpr qint64 kKeptFileBufferSize = 32 * 1024 * 1024;
+    std::unique_ptr<uchar[]> fKept;
+    qint64 fCapacity = 0;
+    std::unique_ptr<uchar[]> fLarge;
+};
+
+// Decodes into image, reusing its pixels when it already has the size the decode needs (photos of
+// one camera share their size) and nobody else holds them.
+bool decodeInto(const QString &jpegPath, int boxWidth, int boxHeight, QImage &image)
 {
     const TurboJPEGTable api = TurboJPEGApi();
 
@@ -158,21 +189,22 @@ QImage DecodeJpegScaled(const QString &jpegPath, int boxWidth, int boxHeight)
     // give a failed decode, not a bus error.
     QFile file(jpegPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+        return false;
     }
     const qint64 size = file.size();
     if (size <= 0 || size >= kMaxJpegFileSize) {
-        return {};
+        return false;
     }
-    std::unique_ptr<uchar[]> data(new (std::nothrow) uchar[std::size_t(size)]);
-    if (!data || file.read(reinterpret_cast<char *>(data.get()), size) != size) {
-        return {};
+    thread_local FileBuffer buffer;
+    uchar *data = buffer.reserve(size);
+    if (!data || file.read(reinterpret_cast<char *>(data), size) != size) {
+        return false;
     }
     file.close();
 
     tjhandle handle = api.InitDecompress();
     if (!handle) {
-        return {};
+        return false;
     }
     const auto destroy = qScopeGuard([&] { api.Destroy(handle); });
 
@@ -180,32 +212,40 @@ QImage DecodeJpegScaled(const QString &jpegPath, int boxWidth, int boxHeight)
     int height = 0;
     int subsampling = 0;
     int colorspace = 0;
-    if (api.DecompressHeader3(handle, data.get(), static_cast<unsigned long>(size), &width, &height, &subsampling,
+    if (api.DecompressHeader3(handle, data, static_cast<unsigned long>(size), &width, &height, &subsampling,
                               &colorspace)
             != 0
         || width <= 0 || height <= 0) {
-        return {};
+        return false;
     }
     const qint64 n = ChooseScaleNumerator(width, height, boxWidth, boxHeight);
     const qint64 scaledWidth = (n * width + 7) / 8;
     const qint64 scaledHeight = (n * height + 7) / 8;
     if (scaledWidth * scaledHeight > kMaxDecodedPixels) {
-        return {};
+        return false;
     }
-    QImage image(int(scaledWidth), int(scaledHeight), QImage::Format_RGB32);
-    if (image.isNull()) {
-        return {};
+    if (image.size() != QSize(int(scaledWidth), int(scaledHeight)) || image.format() != QImage::Format_RGB32
+        || !image.isDetached()) {
+        image = QImage(int(scaledWidth), int(scaledHeight), QImage::Format_RGB32);
+        if (image.isNull()) {
+            return false;
+        }
     }
     // Width and height select exactly the n/8 scaling factor. A warning (a truncated or damaged
     // file) counts as failure, so stop at the first one instead of decoding garbage; the scan limit
     // keeps a hostile progressive file from taking minutes.
-    if (api.Decompress2(handle, data.get(), static_cast<unsigned long>(size), image.bits(), int(scaledWidth),
-                        int(image.bytesPerLine()), int(scaledHeight), kPixelFormat,
-                        TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS)
-        != 0) {
-        return {};
-    }
-    return image;
+    return api.Decompress2(handle, data, static_cast<unsigned long>(size), image.bits(), int(scaledWidth),
+                           int(image.bytesPerLine()), int(scaledHeight), kPixelFormat,
+                           TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS)
+        == 0;
+}
+
+} // namespace
+
+QImage DecodeJpegScaled(const QString &jpegPath, int boxWidth, int boxHeight)
+{
+    QImage image;
+    return decodeInto(jpegPath, boxWidth, boxHeight, image) ? image : QImage();
 }
 
 bool DecodeJpegToBmpFile(const QString &jpegPath, const QString &bmpPath, int boxWidth, int boxHeight)
@@ -216,11 +256,13 @@ bool DecodeJpegToBmpFile(const QString &jpegPath, const QString &bmpPath, int bo
 
 bool MakeThumbnail(const QString &jpegPath, const QString &bmpPath, int boxWidth, int boxHeight)
 {
-    QImage image = DecodeJpegScaled(jpegPath, boxWidth, boxHeight);
-    if (image.isNull()) {
+    // The decoded picture is only a step on the way; its pixels are kept for the next photo.
+    thread_local QImage decoded;
+    if (!decodeInto(jpegPath, boxWidth, boxHeight, decoded)) {
         return false;
     }
-    const QSize fitted = FitSize(image.width(), image.height(), boxWidth, boxHeight);
+    const QSize fitted = FitSize(decoded.width(), decoded.height(), boxWidth, boxHeight);
+    QImage image = decoded;
     ResampleBitmap(fitted.width(), fitted.height(), image, rmFast);
     if (!image.save(bmpPath, "BMP")) {
         QFile::remove(bmpPath);

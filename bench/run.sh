@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what the benchmarks need, builds them (-DORVANE_BUILD_BENCH=ON, in build-bench/) and
+# runs them. Benchmarks are never part of ./test.sh; each prints ratios against references
+# measured in the same run.
+set -euo pipefail
+ORVANE_BUILD="${ORVANE_BUILD:-$(cd "$(dirname "$0")/.." && pwd)/build-bench}"
+source "$(dirname "$0")/../tools/common.sh"
+
+# References for bench_thumbs: vipsthumbnail and djpeg.
+BENCH_PACKAGES=(libvips-tools libjpeg-turbo-progs)
+
+orvane_install_missing "${ORVANE_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+orvane_build -DORVANE_BUILD_BENCH=ON
+
+# Cold thumbnail building; a small corpus of 12-megapixel photos keeps it to a few minutes.
+"$ORVANE_BUILD/bench_thumbs" --photos "${BENCH_THUMBS_PHOTOS:-24}" --rounds "${BENCH_THUMBS_ROUNDS:-3}"
