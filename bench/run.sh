@@ -14,3 +14,6 @@ orvane_build -DORVANE_BUILD_BENCH=ON
 
 # Cold thumbnail building; a small corpus of 12-megapixel photos keeps it to a few minutes.
 "$ORVANE_BUILD/bench_thumbs" --photos "${BENCH_THUMBS_PHOTOS:-24}" --rounds "${BENCH_THUMBS_ROUNDS:-3}"
+
+# Keyword reading of 1,000 small tagged photos: parallel processes against one ExifTool process.
+"$ORVANE_BUILD/bench_keyword_read" --photos "${BENCH_KEYWORDS_PHOTOS:-1000}" --rounds "${BENCH_KEYWORDS_ROUNDS:-3}"
