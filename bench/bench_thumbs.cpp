@@ -274,8 +274,8 @@ int main(int argc, char **argv)
 
     std::printf("\nCold thumbnail building, %d photos, box %d x %d, best of %d rounds (photos/s wall clock)\n",
                 photos, kBox, kBox, rounds);
-    std::printf("Load average of the machine before / after: %s / %s on %d logical processors\n", qPrintable(loadBefore),
-                qPrintable(loadAverage()), all);
+    std::printf("Load average of the machine before / after: %s / %s on %d logical processors\n",
+                qPrintable(loadBefore), qPrintable(loadAverage()), all);
     std::printf("%-34s", "");
     for (int workers : workerCounts) {
         std::printf("%14s", qPrintable(QStringLiteral("%1 worker%2").arg(workers).arg(workers > 1 ? "s" : "")));

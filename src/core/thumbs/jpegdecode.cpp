@@ -29,9 +29,10 @@ struct TurboJPEGTable
     decltype(&tjDestroy) Destroy = nullptr;
 };
 
-// A decoded picture beyond this many pixels is refused before anything is allocated: a damaged or
-// hostile header can claim 65535 x 65535, and several builders decode at once. Real photos of up
-// to about 2.5 gigapixels still fit at 1/8 scale.
+// A decoded picture beyond this many pixels (or four times the box, for a viewer on a very large
+// screen) is refused before anything is allocated: a damaged or hostile header can claim
+// 65535 x 65535, and several builders decode at once. For thumbnails, real photos of up to about
+// 2.5 gigapixels still fit at 1/8 scale.
 constexpr qint64 kMaxDecodedPixels = 40'000'000;
 // Files larger than this are not photos we can hold in memory for a decode.
 constexpr qint64 kMaxJpegFileSize = qint64(1) << 31;
@@ -221,7 +222,7 @@ bool decodeInto(const QString &jpegPath, int boxWidth, int boxHeight, QImage &im
     const qint64 n = ChooseScaleNumerator(width, height, boxWidth, boxHeight);
     const qint64 scaledWidth = (n * width + 7) / 8;
     const qint64 scaledHeight = (n * height + 7) / 8;
-    if (scaledWidth * scaledHeight > kMaxDecodedPixels) {
+    if (scaledWidth * scaledHeight > qMax(kMaxDecodedPixels, 4 * qint64(boxWidth) * qint64(boxHeight))) {
         return false;
     }
     if (image.size() != QSize(int(scaledWidth), int(scaledHeight)) || image.format() != QImage::Format_RGB32

@@ -86,7 +86,8 @@ TEST(ChooseScaleNumerator, PicksTheSmallestEighthThatStillExceedsTheBox)
         {1000, 1000, 874, 10, 7},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(ChooseScaleNumerator(c.w, c.h, c.bw, c.bh), c.n) << c.w << "x" << c.h << " in " << c.bw << "x" << c.bh;
+        EXPECT_EQ(ChooseScaleNumerator(c.w, c.h, c.bw, c.bh), c.n)
+            << c.w << "x" << c.h << " in " << c.bw << "x" << c.bh;
     }
 }
 

@@ -99,7 +99,8 @@ TEST_F(ThumbCache, IndexFileIsTwoUtf8LinesUnderTheLowestFreeNumber)
     const TThumbCache reopened(folder);
     EXPECT_EQ(reopened.FindCachedThumb(photo, false), thumb);
     EXPECT_EQ(reopened.FindCachedThumb(other, false), folder + QStringLiteral("b.bmp"));
-    EXPECT_EQ(reopened.FindCachedThumb(QStringLiteral("/fotos/straße – 東京/Ünïcødé 日本.jpg"), false), QString());
+    EXPECT_EQ(reopened.FindCachedThumb(QStringLiteral("/fotos/straße – 東京/Ünïcødé 日本.jpg"), false),
+              QString());
     EXPECT_EQ(reopened.FindCachedThumb(QStringLiteral("/fotos/Ünïcødé 日本.JPG"), false), QString());
 }
 
@@ -135,8 +136,8 @@ TEST_F(ThumbCache, OnlyWellFormedIndexFilesOfThePhotoCount)
     };
     for (const auto &c : cases) {
         ASSERT_TRUE(writeFile(folder + QStringLiteral("IMG_0001.0000"), QByteArray(c.content)));
-        EXPECT_EQ(TThumbCache(folder).FindCachedThumb(photo, false), c.found ? folder + QStringLiteral("good.bmp") : QString())
-            << c.content;
+        const QString expected = c.found ? folder + QStringLiteral("good.bmp") : QString();
+        EXPECT_EQ(TThumbCache(folder).FindCachedThumb(photo, false), expected) << c.content;
     }
     ASSERT_TRUE(writeFile(dir.path() + QStringLiteral("/good.bmp"), "BM"));
     ASSERT_TRUE(writeFile(folder + QStringLiteral("IMG_0001.0000"), "/p/IMG_0001.jpg\r\n../../good.bmp\r\n"));
@@ -188,7 +189,8 @@ TEST_F(ThumbCache, ConcurrentClaimsNeverShareANumber)
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&, t] {
             for (int i = t * kPerThread; i < (t + 1) * kPerThread; ++i) {
-                if (!cache.WriteThumbIndex(QStringLiteral("/f%1/DSC.jpg").arg(i), folder + QStringLiteral("t%1.bmp").arg(i))) {
+                const QString thumb = folder + QStringLiteral("t%1.bmp").arg(i);
+                if (!cache.WriteThumbIndex(QStringLiteral("/f%1/DSC.jpg").arg(i), thumb)) {
                     ++failures;
                 }
             }
