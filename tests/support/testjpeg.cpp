@@ -5,6 +5,9 @@
 #include <turbojpeg.h>
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include <vector>
@@ -65,14 +68,24 @@ QString RunExifTool(const QStringList &arguments, int *exitCode)
 
 QStringList ReadKeywordsWithExifTool(const QString &path)
 {
-    const QString out = RunExifTool({QStringLiteral("-charset"), QStringLiteral("iptc=UTF8"), QStringLiteral("-s3"),
-                                     QStringLiteral("-sep"), QStringLiteral("\n"), QStringLiteral("-IPTC:Keywords"),
-                                     path});
-    QStringList lines = out.split(QLatin1Char('\n'));
-    while (!lines.isEmpty() && lines.last().isEmpty()) {
-        lines.removeLast();
+    // JSON keeps every keyword whole, whatever characters it holds.
+    const QString out = RunExifTool({QStringLiteral("-j"), QStringLiteral("-charset"), QStringLiteral("iptc=UTF8"),
+                                     QStringLiteral("-IPTC:Keywords"), path});
+    const QJsonArray rows = QJsonDocument::fromJson(out.toUtf8()).array();
+    if (rows.isEmpty()) {
+        ADD_FAILURE() << "exiftool gave no JSON for " << path.toStdString();
+        return {};
     }
-    return lines;
+    const QJsonValue value = rows.first().toObject().value(QStringLiteral("Keywords"));
+    QStringList keywords;
+    if (value.isArray()) {
+        for (const QJsonValue &item : value.toArray()) {
+            keywords.append(item.toVariant().toString());
+        }
+    } else if (!value.isUndefined() && !value.isNull()) {
+        keywords.append(value.toVariant().toString());
+    }
+    return keywords;
 }
 
 } // namespace orvane::test

@@ -43,6 +43,12 @@ struct TWriteOutcome
     QStringList rows;
 };
 
+std::function<void()> &RecordsChangedHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
 const QString &FailedToStartText()
 {
     static const QString text = QStringLiteral("Execute ExifTool.exe failed.");
@@ -125,11 +131,15 @@ void RestorePhotos(TFileSet &fileSet, const QList<TPhotoWrite> &photos, const QS
 }
 
 // Makes the records of files that did not take the change show what the files hold, and tells
-// the user once. A write that succeeded stays silent.
-void FinishWrite(TFileSet &fileSet, const QList<TPhotoWrite> &photos, const TWriteOutcome &outcome)
+// the user once. A write that succeeded stays silent. later: the write's call has long returned,
+// so whoever shows the records must hear of the change.
+void FinishWrite(TFileSet &fileSet, const QList<TPhotoWrite> &photos, const TWriteOutcome &outcome, bool later)
 {
     RestorePhotos(fileSet, photos, outcome.failedPaths);
     ApplyKeywordRows(fileSet, outcome.rows);
+    if (later && (!outcome.failedPaths.isEmpty() || !outcome.rows.isEmpty()) && RecordsChangedHandler()) {
+        RecordsChangedHandler()();
+    }
     if (!outcome.failedPaths.isEmpty()) {
         ShowMessage(QStringLiteral("ExifTool could not update these files; they keep their old keywords:\n")
                     + outcome.failedPaths.join(QLatin1Char('\n')));
@@ -186,7 +196,7 @@ void WriteInBackground(TFileSet &fileSet, const QStringList &keywordsToChangeLis
             outcome->failedPaths = FailedPaths(named, suspects, outcome->rows, photos);
         };
         followUp.onFinished = [&fileSet, photos, outcome](TExifToolCommand &) {
-            FinishWrite(fileSet, photos, *outcome);
+            FinishWrite(fileSet, photos, *outcome, true);
         };
         started = RunExifToolInBackground(
             std::make_unique<TExifToolCommand>(KeywordWriteArguments(argumentFile), argumentFile, int(photos.size())),
@@ -258,10 +268,15 @@ void WriteInParallel(TFileSet &fileSet, const QStringList &keywordsToChangeList,
     TWriteOutcome outcome;
     outcome.rows = ReadKeywordRows(suspects);
     outcome.failedPaths = FailedPaths(named, suspects, outcome.rows, allPhotos);
-    FinishWrite(fileSet, allPhotos, outcome);
+    FinishWrite(fileSet, allPhotos, outcome, false);
 }
 
 } // namespace
+
+void SetKeywordRecordsChangedHandler(std::function<void()> handler)
+{
+    RecordsChangedHandler() = std::move(handler);
+}
 
 QStringList KeywordsTooLong(const QStringList &keywords)
 {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace orvane {
 
 enum TKeywordOperation { koAddAppend, koAddOverride, koDeleteSome, koDeleteAll, koReplace };
@@ -22,8 +24,14 @@ constexpr int kMaxKeywordBytes = 64;
 // Asks before deleting (ConfirmDeletion). Up to 16 photos are written in the background and the
 // call returns at once; more are written in parallel and the call returns when they are done.
 // Files ExifTool could not update are read again, so their records show what the files hold, and
-// the user is told once which files kept their old keywords. Main thread.
+// the user is told once which files kept their old keywords. Main thread. The set must outlive
+// the background write (WaitForExifToolIdle before destroying it); the main window's set does.
 void ChangeKeywordsInSelectedFiles(TFileSet &fileSet, const QStringList &keywordsToChangeList, TKeywordOperation ko);
+
+// Called on the main thread when records were changed after the call above had returned: a
+// background write ended and the photos it could not update were read again. The main window
+// repaints its grid and keyword list. An empty handler removes it.
+void SetKeywordRecordsChangedHandler(std::function<void()> handler);
 
 // Asks, as the ConfirmKeywordDel setting wants, whether keywords may be deleted from the selected
 // photos; true means go on.

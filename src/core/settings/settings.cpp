@@ -101,6 +101,7 @@ QString decodeWindows1252(const QByteArray &bytes)
 }
 
 std::unique_ptr<TSettings> gSettings;
+QString gProgramName;
 
 } // namespace
 
@@ -545,13 +546,21 @@ TSettings &Settings()
         if (folder.isEmpty()) {
             folder = ProgramFolder();
         }
-        QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        QString baseName = gProgramName;
+        if (baseName.isEmpty()) {
+            baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        }
         if (baseName.isEmpty()) {
             baseName = QStringLiteral("orvane");
         }
         gSettings = std::make_unique<TSettings>(withDelimiter(folder) + baseName + QStringLiteral(".ini"));
     }
     return *gSettings;
+}
+
+void SetSettingsProgramName(const QString &baseName)
+{
+    gProgramName = baseName;
 }
 
 void FreeSettings()

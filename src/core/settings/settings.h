@@ -163,6 +163,9 @@ private:
 // The process-wide settings; created on first use from DataFolder() + the program's base name
 // + ".ini" (DataFolder must be set by then). Main thread.
 TSettings &Settings();
+// Names the settings file after another program than the running one, so that companion tools
+// share the program's settings file. Call before the first Settings().
+void SetSettingsProgramName(const QString &baseName);
 // Destroys the settings object (writing its file); the next Settings() opens a fresh one.
 void FreeSettings();
 

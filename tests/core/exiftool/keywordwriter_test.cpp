@@ -363,7 +363,11 @@ TEST_F(KeywordWriterTest, FilesExifToolCouldNotUpdateAreReadAgainAndReported)
     if (!guard.ok()) {
         GTEST_SKIP() << "chattr +i is not available here, so no file can be kept from root";
     }
+    int changedCalls = 0;
+    SetKeywordRecordsChangedHandler([&changedCalls] { ++changedCalls; });
     CheckFailedFilesAreReadAgain(fileSet, locked, text, false);
+    SetKeywordRecordsChangedHandler({});
+    EXPECT_EQ(changedCalls, 1);
     ASSERT_EQ(fPrompter.messages.size(), 1);
     EXPECT_EQ(fPrompter.messages.first(),
               QStringLiteral("ExifTool could not update these files; they keep their old keywords:\n") + locked + "\n"
