@@ -39,7 +39,8 @@ bool WriteSmallJpeg(const QString &path, int seed)
         && tjCompress2(handle, pixels.data(), kSize, 0, kSize, TJPF_RGB, &jpeg, &size, TJSAMP_420, 85, 0) == 0;
     if (ok) {
         QFile file(path);
-        ok = file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char *>(jpeg), qint64(size)) == qint64(size);
+        ok = file.open(QIODevice::WriteOnly)
+            && file.write(reinterpret_cast<const char *>(jpeg), qint64(size)) == qint64(size);
     }
     tjFree(jpeg);
     if (handle) {

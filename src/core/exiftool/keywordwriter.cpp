@@ -427,7 +427,8 @@ void ChangeKeywordsInSelectedFiles(TFileSet &fileSet, const QStringList &keyword
     }
     const QStringList tooLong = KeywordsTooLong(newKeywords);
     if (!tooLong.isEmpty()) {
-        ShowMessage(QStringLiteral("Keywords longer than 64 bytes cannot be stored:\n") + tooLong.join(QLatin1Char('\n')));
+        ShowMessage(QStringLiteral("Keywords longer than 64 bytes cannot be stored:\n")
+                    + tooLong.join(QLatin1Char('\n')));
         return;
     }
     // The new sets are computed from the records, so an earlier background write must have ended

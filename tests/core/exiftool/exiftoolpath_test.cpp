@@ -35,9 +35,9 @@ TEST(ExifToolPath, MissingEverywhereWarnsNamingThePathBesideTheProgram)
     EXPECT_FALSE(found);
     const QString beside = ProgramFolder() + QStringLiteral("exiftool");
     EXPECT_EQ(ExifToolPath(), beside);
-    EXPECT_EQ(prompter.messages,
-              QStringList{QStringLiteral("Warn!\r\nFile \"%1\" does not exist.\r\nThis file is needed to process Keywords.")
-                              .arg(beside)});
+    const QString warning =
+        QStringLiteral("Warn!\r\nFile \"%1\" does not exist.\r\nThis file is needed to process Keywords.").arg(beside);
+    EXPECT_EQ(prompter.messages, QStringList{warning});
     SetExifToolPath(LocateExifTool());
 }
 

@@ -86,7 +86,8 @@ TEST(ProgressText, FilesOfTotalAndPercentRoundedHalfToEven)
     struct
     {
         int done, total, percent;
-    } const cases[] = {{6, 16, 38}, {1, 8, 12}, {3, 8, 38}, {1, 200, 0}, {3, 200, 2}, {5, 5, 100}, {0, 0, 0}, {7, 0, 0}};
+    } const cases[] = {{6, 16, 38}, {1, 8, 12},  {3, 8, 38}, {1, 200, 0},
+                       {3, 200, 2}, {5, 5, 100}, {0, 0, 0},  {7, 0, 0}};
     for (const auto &c : cases) {
         EXPECT_EQ(ProgressPercent(c.done, c.total), c.percent) << c.done << "/" << c.total;
     }
