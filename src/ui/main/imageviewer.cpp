@@ -13,7 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -76,6 +76,10 @@ void TfmView::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!fIsFormFullScreen && !isMaximized()) {
+        // Covers the screen's work area even where no window manager carries out the maximizing.
+        if (QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
+            setGeometry(screen->availableGeometry());
+        }
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     Update();
