@@ -17,3 +17,6 @@ orvane_build -DORVANE_BUILD_BENCH=ON
 
 # Keyword reading of 1,000 small tagged photos: parallel processes against one ExifTool process.
 "$ORVANE_BUILD/bench_keyword_read" --photos "${BENCH_KEYWORDS_PHOTOS:-1000}" --rounds "${BENCH_KEYWORDS_ROUNDS:-3}"
+
+# One full paint of a 1600 x 1000 thumbnail grid, offscreen (goal: under 16 ms median).
+QT_QPA_PLATFORM=offscreen "$ORVANE_BUILD/bench_grid_paint"
