@@ -20,3 +20,6 @@ orvane_build -DORVANE_BUILD_BENCH=ON
 
 # One full paint of a 1600 x 1000 thumbnail grid, offscreen (goal: under 16 ms median).
 QT_QPA_PLATFORM=offscreen "$ORVANE_BUILD/bench_grid_paint"
+
+# Warm re-open of 10,000 cached photos without ExifTool (goal: under 1 s of CPU, linear growth).
+"$ORVANE_BUILD/bench_warm_reopen" --photos "${BENCH_REOPEN_PHOTOS:-10000}" --rounds "${BENCH_REOPEN_ROUNDS:-3}"
