@@ -82,6 +82,8 @@ TfmMain::TfmMain(const QStringList &arguments, QWidget *parent) : QMainWindow(pa
     FirstRun = true;
 
     connectSignals();
+    // A background write that could not update every file re-reads those records afterwards.
+    SetKeywordRecordsChangedHandler([this] { DrawGrid->refresh(); });
     resize(1028, 636);
 }
 
@@ -89,6 +91,7 @@ TfmMain::~TfmMain()
 {
     // A keyword write may still run in the background: let it finish before its records go.
     WaitForExifToolIdle();
+    SetKeywordRecordsChangedHandler({});
     if (DrawGrid) {
         DrawGrid->setFileSet(nullptr);
     }
