@@ -126,14 +126,16 @@ void TMainCommands::setEnabledIfBuilt(QAction *action, bool enabled)
     action->setEnabled(enabled && isBuilt(action));
 }
 
+// Qt menus show whatever follows the first tab in the shortcut column, right-aligned; further tabs
+// would only widen every menu that holds the command.
 QString TMainCommands::OpenInEditorMenuCaption()
 {
-    return QStringLiteral("Open in default JPG editor\t\t\t(Alt+DblClick)");
+    return QStringLiteral("Open in default JPG editor\t(Alt+DblClick)");
 }
 
 QString TMainCommands::DeleteKeywordMenuCaption()
 {
-    return QStringLiteral("Delete Keyword(s)...\t\t\t\t(Del)");
+    return QStringLiteral("Delete Keyword(s)...\t(Del)");
 }
 
 void TMainCommands::showGestureCaptions()

@@ -105,6 +105,11 @@ QPixmap TTextDragObject::dragImage()
     // No mnemonic handling here, so "&" is drawn as itself.
     painter.setClipRect(image.rect());
     painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
+    // A hairline frame keeps the image apart from light photos under it.
+    QColor frame = palette.color(QPalette::ToolTipText);
+    frame.setAlpha(90);
+    painter.setPen(frame);
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
     painter.end();
     fDragImage = image;
     return fDragImage;

@@ -100,8 +100,8 @@ TEST(CommandTable, ShownWindowPutsTheGesturesBesideTwoCaptions)
     QWidget window;
     TMainCommands commands(&window);
     commands.showGestureCaptions();
-    EXPECT_EQ(commands.aOpenInDefaultJPGEditor->text(), QStringLiteral("Open in default JPG editor\t\t\t(Alt+DblClick)"));
-    EXPECT_EQ(commands.aDeleteKeyWord->text(), QStringLiteral("Delete Keyword(s)...\t\t\t\t(Del)"));
+    EXPECT_EQ(commands.aOpenInDefaultJPGEditor->text(), QStringLiteral("Open in default JPG editor\t(Alt+DblClick)"));
+    EXPECT_EQ(commands.aDeleteKeyWord->text(), QStringLiteral("Delete Keyword(s)...\t(Del)"));
 }
 
 } // namespace
