@@ -268,7 +268,17 @@ bool TfmMain::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate) {
-        raise();
+        // Never above our own dialogs or the progress window: without a window manager keeping
+        // them on top, raising would hide them behind the window they block.
+        bool dialogShown = false;
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+        for (const QWidget *window : windows) {
+            dialogShown = dialogShown || (window != this && window->isVisible() && window->isWindow()
+                                          && (window->windowType() == Qt::Dialog || window->windowType() == Qt::Popup));
+        }
+        if (!dialogShown) {
+            raise();
+        }
         if (FirstRun) {
             FirstRun = false;
             // After the activation has been handled, so the window is on screen behind the progress.
