@@ -289,6 +289,11 @@ QStringList KeywordsTooLong(const QStringList &keywords)
     return result;
 }
 
+QString KeywordsTooLongMessage(const QStringList &tooLong)
+{
+    return QStringLiteral("Keywords longer than 64 bytes cannot be stored:\n") + tooLong.join(QLatin1Char('\n'));
+}
+
 void ApplyKeywordOperation(TKwStringList &keywords, const QStringList &keywordsToChangeList, TKeywordOperation ko)
 {
     switch (ko) {
@@ -427,8 +432,7 @@ void ChangeKeywordsInSelectedFiles(TFileSet &fileSet, const QStringList &keyword
     }
     const QStringList tooLong = KeywordsTooLong(newKeywords);
     if (!tooLong.isEmpty()) {
-        ShowMessage(QStringLiteral("Keywords longer than 64 bytes cannot be stored:\n")
-                    + tooLong.join(QLatin1Char('\n')));
+        ShowMessage(KeywordsTooLongMessage(tooLong));
         return;
     }
     // The new sets are computed from the records, so an earlier background write must have ended

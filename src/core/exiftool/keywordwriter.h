@@ -39,6 +39,8 @@ bool ConfirmDeletion(const TFileSet &fileSet);
 
 // The keywords of the list that IPTC cannot hold, in list order.
 QStringList KeywordsTooLong(const QStringList &keywords);
+// The message that refuses them, naming each on its own line.
+QString KeywordsTooLongMessage(const QStringList &tooLong);
 
 // Computes the photo's new keyword set in place.
 void ApplyKeywordOperation(TKwStringList &keywords, const QStringList &keywordsToChangeList, TKeywordOperation ko);

@@ -83,7 +83,9 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(const QByteArray &bytes)
+} // namespace
+
+QString DecodeWindows1252(const QByteArray &bytes)
 {
     QStringDecoder icu("windows-1252");
     if (icu.isValid()) {
@@ -99,6 +101,8 @@ QString decodeWindows1252(const QByteArray &bytes)
     }
     return text;
 }
+
+namespace {
 
 std::unique_ptr<TSettings> gSettings;
 QString gProgramName;
@@ -588,7 +592,7 @@ bool ConvertFileToUtf8(const QString &fileName)
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         text = utf8.decode(bytes);
         if (utf8.hasError()) {
-            text = decodeWindows1252(bytes);
+            text = DecodeWindows1252(bytes);
         }
     }
     return writeFileAtomically(fileName, QByteArray("\xEF\xBB\xBF") + text.toUtf8());

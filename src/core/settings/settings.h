@@ -175,4 +175,7 @@ void FreeSettings();
 // be read or rewritten.
 bool ConvertFileToUtf8(const QString &fileName);
 
+// Decodes bytes as Windows-1252; the five bytes that code page leaves unassigned keep their value.
+QString DecodeWindows1252(const QByteArray &bytes);
+
 } // namespace orvane
