@@ -1,6 +1,8 @@
 // In-memory INI document.
 #include "core/settings/inidocument.h"
 
+#include "core/model/keywordtext.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -8,21 +10,6 @@
 namespace orvane {
 
 namespace {
-
-// Blanks and control characters count as surrounding white space, as they do in files written
-// by hand or by older tools.
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first).unicode() <= 32) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1).unicode() <= 32) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -63,12 +50,12 @@ void TIniDocument::parse(const QString &text)
     Section *current = nullptr;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const QString &rawLine : lines) {
-        const QString line = trimBlanks(rawLine);
+        const QString line = RemoveWhiteSpace(rawLine);
         if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) {
             continue;
         }
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            const QString name = trimBlanks(line.mid(1, line.size() - 2));
+            const QString name = RemoveWhiteSpace(line.mid(1, line.size() - 2));
             current = findSection(name);
             if (current == nullptr) {
                 fSections.append(Section{name, {}});
@@ -83,12 +70,12 @@ void TIniDocument::parse(const QString &text)
         if (equals < 0) {
             continue;
         }
-        const QString key = trimBlanks(line.left(equals));
+        const QString key = RemoveWhiteSpace(line.left(equals));
         if (key.isEmpty() || findEntry(*current, key) != nullptr) {
             // The first of duplicate keys wins, as a reader of the file would see it.
             continue;
         }
-        current->entries.append(Entry{key, trimBlanks(line.mid(equals + 1))});
+        current->entries.append(Entry{key, RemoveWhiteSpace(line.mid(equals + 1))});
     }
     fModified = true;
 }

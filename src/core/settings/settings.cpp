@@ -1,6 +1,8 @@
 // The settings store: an INI file in the data folder, written through on every change.
 #include "core/settings/settings.h"
 
+#include "core/model/keywordtext.h"
+
 #include "core/settings/fontwrapper.h"
 #include "core/settings/prompter.h"
 
@@ -26,18 +28,6 @@ const QString kMisc = QStringLiteral("MISC");
 const QString kMru = QStringLiteral("MRU");
 constexpr int kMruCount = 9;
 
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first).unicode() <= 32) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1).unicode() <= 32) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
 
 QString withDelimiter(const QString &folder)
 {
@@ -435,7 +425,7 @@ void TSettings::setShowToolBar(bool value)
 
 QString TSettings::GetMRU(int index) const
 {
-    return trimBlanks(fIniFile->readString(kMru, QStringLiteral("MRU%1").arg(index), QString()));
+    return RemoveWhiteSpace(fIniFile->readString(kMru, QStringLiteral("MRU%1").arg(index), QString()));
 }
 
 QStringList TSettings::GetMRUList() const
