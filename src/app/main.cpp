@@ -5,6 +5,7 @@
 #include "ui/main/windowprogresssink.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -23,6 +24,10 @@ int main(int argc, char **argv)
     int result = 0;
     {
         orvane::TfmMain window(QApplication::arguments().mid(1));
+        // Fill the screen even where no window manager carries out the maximizing.
+        if (const QScreen *screen = window.screen()) {
+            window.setGeometry(screen->availableGeometry());
+        }
         window.showMaximized();
         result = QApplication::exec();
     }
