@@ -11,6 +11,7 @@
 #include "core/thumbs/thumbcache.h"
 #include "ui/main/browseforfolder.h"
 #include "ui/main/commands.h"
+#include "ui/main/filtercommands.h"
 #include "ui/main/imageviewer.h"
 #include "ui/main/keywordlistbox.h"
 #include "ui/main/keywordpanel.h"
@@ -82,6 +83,7 @@ TfmMain::TfmMain(const QStringList &arguments, QWidget *parent) : QMainWindow(pa
     FirstRun = true;
 
     connectSignals();
+    fFilterCommands = new TFilterCommands(*this);
     // A background write that could not update every file re-reads those records afterwards.
     SetKeywordRecordsChangedHandler([this] { DrawGrid->refresh(); });
     resize(1028, 636);

@@ -22,6 +22,7 @@ class QToolButton;
 namespace orvane {
 
 class TFileInfo;
+class TFilterCommands;
 class TKeywordPanel;
 class TMainCommands;
 class TThumbGrid;
@@ -57,6 +58,7 @@ public:
     TFileSet &fileSet() { return *FileSet; }
     const QString &currentFolderName() const { return fCurrentFolderName; }
     TMainCommands &commands() { return *fCommands; }
+    TFilterCommands &filterCommands() { return *fFilterCommands; }
     TKeywordPanel *keywordPanel() const { return PanelKeywords; }
     TThumbGrid *grid() const { return DrawGrid; }
     QLabel *statusPanel(int index) const;
@@ -96,6 +98,7 @@ private:
 
     std::unique_ptr<TFileSet> FileSet;
     std::unique_ptr<TMainCommands> fCommands;
+    TFilterCommands *fFilterCommands = nullptr;
     QString fCurrentFolderName;
     QStringList fArguments;
 
