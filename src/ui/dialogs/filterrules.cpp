@@ -6,6 +6,7 @@
 #include "core/model/keywordtext.h"
 
 #include <QLocale>
+#include <QSet>
 
 namespace orvane {
 
@@ -36,6 +37,10 @@ int CountCascadeMatches(const TFileSet &fileSet, const TKwStringList &picked, TK
         return 0;
     }
     int count = 0;
+    // A popular keyword can sit on thousands of photos: gather the distinct spellings first (a hash
+    // lookup each) and sort only those, in the order met, so the first spelling still wins.
+    QSet<QString> seen;
+    QStringList spellings;
     for (int i = 0; i < fileSet.CountAll(); ++i) {
         const TKwStringList &keywords = fileSet.FilesAll(i)->KeywordList;
         if (keywords.Count() < picked.Count() || !keywords.ContainsStrings(picked)) {
@@ -43,10 +48,16 @@ int CountCascadeMatches(const TFileSet &fileSet, const TKwStringList &picked, TK
         }
         ++count;
         if (candidates) {
-            candidates->AddStrings(keywords);
+            for (const QString &keyword : keywords) {
+                if (!seen.contains(keyword)) {
+                    seen.insert(keyword);
+                    spellings.append(keyword);
+                }
+            }
         }
     }
     if (candidates) {
+        candidates->AddStrings(spellings);
         candidates->DeleteStrings(picked);
     }
     return count;
