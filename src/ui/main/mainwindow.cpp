@@ -13,6 +13,7 @@
 #include "ui/main/commands.h"
 #include "ui/main/filtercommands.h"
 #include "ui/main/imageviewer.h"
+#include "ui/main/keywordcommands.h"
 #include "ui/main/keywordlistbox.h"
 #include "ui/main/keywordpanel.h"
 #include "ui/main/textdragobject.h"
@@ -83,6 +84,7 @@ TfmMain::TfmMain(const QStringList &arguments, QWidget *parent) : QMainWindow(pa
     FirstRun = true;
 
     connectSignals();
+    fKeywordCommands = new TKeywordCommands(this);
     fFilterCommands = new TFilterCommands(*this);
     // A background write that could not update every file re-reads those records afterwards.
     SetKeywordRecordsChangedHandler([this] { DrawGrid->refresh(); });
@@ -204,6 +206,8 @@ void TfmMain::selectAll()
         PanelKeywords->ListBoxKeywords->selectAll();
     } else if (focus == PanelKeywords->ListBoxRecent) {
         PanelKeywords->ListBoxRecent->selectAll();
+    } else if (fKeywordCommands->selectAllInPicker()) {
+        return;
     } else {
         DrawGrid->selectAllPhotos();
     }
@@ -234,6 +238,10 @@ void TfmMain::showGridMenu(TFileInfo *photo, bool many, const QPoint &globalPos)
     fCommands->setEnabledIfBuilt(fCommands->aOpenInDefaultJPGEditor, photo && !many);
     fCommands->setEnabledIfBuilt(fCommands->aShowFileInFolder, photo && !many);
     PopupMenuGrid->exec(globalPos);
+    // The menu's rule holds only while it is open; the shortcuts and the main menu act on the selection.
+    fCommands->setEnabledIfBuilt(fCommands->aDeleteKeyWord, true);
+    fCommands->setEnabledIfBuilt(fCommands->aOpenInDefaultJPGEditor, true);
+    fCommands->setEnabledIfBuilt(fCommands->aShowFileInFolder, true);
 }
 
 void TfmMain::viewPhoto(int index)

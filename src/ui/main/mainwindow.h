@@ -23,6 +23,7 @@ namespace orvane {
 
 class TFileInfo;
 class TFilterCommands;
+class TKeywordCommands;
 class TKeywordPanel;
 class TMainCommands;
 class TThumbGrid;
@@ -59,6 +60,7 @@ public:
     const QString &currentFolderName() const { return fCurrentFolderName; }
     TMainCommands &commands() { return *fCommands; }
     TFilterCommands &filterCommands() { return *fFilterCommands; }
+    TKeywordCommands &keywordCommands() { return *fKeywordCommands; }
     TKeywordPanel *keywordPanel() const { return PanelKeywords; }
     TThumbGrid *grid() const { return DrawGrid; }
     QLabel *statusPanel(int index) const;
@@ -98,6 +100,7 @@ private:
 
     std::unique_ptr<TFileSet> FileSet;
     std::unique_ptr<TMainCommands> fCommands;
+    TKeywordCommands *fKeywordCommands = nullptr;
     TFilterCommands *fFilterCommands = nullptr;
     QString fCurrentFolderName;
     QStringList fArguments;
