@@ -1,6 +1,7 @@
 // orvane: the desktop program. Creates the application and the main window.
 #include "ui/main/mainwindow.h"
 #include "ui/main/messageboxprompter.h"
+#include "ui/main/quitsignals.h"
 #include "ui/main/themes.h"
 #include "ui/main/windowprogresssink.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     orvane::WindowProgressSink progress;
     orvane::SetPrompter(&prompter);
     orvane::SetProgressSink(&progress);
+    orvane::QuitOnTerminationSignals();
 
     orvane::ApplyTheme(QStringLiteral("Amakrits"));
 

@@ -12,6 +12,7 @@
 #include "ui/main/browseforfolder.h"
 #include "ui/main/commands.h"
 #include "ui/main/filtercommands.h"
+#include "ui/main/filecommands.h"
 #include "ui/main/imageviewer.h"
 #include "ui/main/keywordcommands.h"
 #include "ui/main/keywordlistbox.h"
@@ -86,6 +87,7 @@ TfmMain::TfmMain(const QStringList &arguments, QWidget *parent) : QMainWindow(pa
     connectSignals();
     fKeywordCommands = new TKeywordCommands(this);
     fFilterCommands = new TFilterCommands(*this);
+    new TFileCommands(this);
     // A background write that could not update every file re-reads those records afterwards.
     SetKeywordRecordsChangedHandler([this] { DrawGrid->refresh(); });
     resize(1028, 636);

@@ -65,6 +65,8 @@ public:
     TThumbGrid *grid() const { return DrawGrid; }
     QLabel *statusPanel(int index) const;
     QMenu *recentFolderMenu() const { return PopupMenuMRU; }
+    QLineEdit *folderEdit() const { return edFolder; }
+    QToolBar *toolBar() const { return ToolBar; }
 
     TKwStringList GlobalKeywordList;
     TKwStringList CopyPasteKeywordList;
