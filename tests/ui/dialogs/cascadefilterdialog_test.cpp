@@ -284,6 +284,24 @@ TEST_F(CascadeFilterTest, RestoresTheRememberedChainAsFarAsItStillHolds)
     }
 }
 
+TEST_F(CascadeFilterTest, ARestoredPickFarDownTheListIsScrolledIntoView)
+{
+    TKwStringList many;
+    for (int i = 0; i < 300; ++i) {
+        many.Add(QStringLiteral("Keyword %1").arg(i, 3, 10, QLatin1Char('0')));
+    }
+    TFileSet files;
+    for (int i = 0; i < 2; ++i) {
+        files.Add(QStringLiteral("/p%1.jpg").arg(i))->KeywordList = TKwStringList(QStringList{"Keyword 290", "Sun"});
+    }
+    fFilter.ContainCascade = QStringList{"Keyword 290"};
+    TfmCascadeFilter dialog(many, fFilter, files);
+    dialog.show();
+    QListWidget *list = dialog.cascade(0).LB;
+    ASSERT_EQ(dialog.pickedKeywords(), (QStringList{"Keyword 290"}));
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->selectedItems().first())));
+}
+
 TEST_F(CascadeFilterTest, OkWritesTheChainAndDropsEverythingElse)
 {
     fFilter.ContainSome.Add(QStringLiteral("Tree"));
