@@ -94,6 +94,18 @@ TEST_F(FileCommandsTest, EveryCommandIsBuiltAndEnabled)
     }
 }
 
+TEST_F(FileCommandsTest, NoCommandOfTheWindowStaysUnbuilt)
+{
+    TMainCommands &c = fWindow->commands();
+    QStringList unbuilt;
+    for (QAction *action : c.all()) {
+        if (!c.isBuilt(action)) {
+            unbuilt.append(action->objectName());
+        }
+    }
+    EXPECT_TRUE(unbuilt.isEmpty()) << unbuilt.join(QStringLiteral(", ")).toStdString();
+}
+
 TEST_F(FileCommandsTest, CopyFilePathJoinsTheSelectedPathsInShownOrder)
 {
     select({3, 1});
