@@ -284,6 +284,12 @@ void TfmCascadeFilter::PickInCascade(int index)
     }
     const bool autoFocus = cbAutoFocus->isChecked();
     ClearLaterCascades(index, autoFocus);
+    if (cascade(index).LB->selectedItems().isEmpty()) {
+        // Ctrl+click took the pick away: the chain now ends before this level.
+        RecountFiles();
+        UpdateInfo();
+        return;
+    }
 
     const TKwStringList picked(pickedKeywords());
     TKwStringList candidates;

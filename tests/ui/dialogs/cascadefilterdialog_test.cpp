@@ -284,6 +284,20 @@ TEST_F(CascadeFilterTest, RestoresTheRememberedChainAsFarAsItStillHolds)
     }
 }
 
+TEST_F(CascadeFilterTest, TakingAPickAwayEndsTheChainThere)
+{
+    TfmCascadeFilter dialog(fGlobal, fFilter, fFiles);
+    dialog.show();
+    pick(dialog, 0, QStringLiteral("Sky"));
+    pick(dialog, 1, QStringLiteral("Sea"));
+    QListWidget *level1 = dialog.cascade(1).LB;
+    QTest::mouseClick(level1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      level1->visualItemRect(level1->selectedItems().first()).center());
+    EXPECT_EQ(dialog.pickedKeywords(), (QStringList{"Sky"}));
+    EXPECT_EQ(dialog.infoLine()->text(), QStringLiteral("Keywords: [Sky] = ( 12 files )"));
+    EXPECT_EQ(dialog.cascade(2).LB->count(), 0);
+}
+
 TEST_F(CascadeFilterTest, ARestoredPickFarDownTheListIsScrolledIntoView)
 {
     TKwStringList many;
