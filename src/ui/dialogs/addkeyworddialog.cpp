@@ -15,9 +15,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace orvane {
+namespace orvane
+{
 
-namespace {
+namespace
+{
 
 constexpr int kPanelTopHeight = 88;
 constexpr int kPanelBottomHeight = 204;
@@ -30,7 +32,8 @@ bool IsEnterOrEscape(const QKeyEvent *key)
 } // namespace
 
 TfmAddKeyword::TfmAddKeyword(const TKwStringList &globalKeywordList, QWidget *parent)
-    : QDialog(parent), GlobalKeywordList(&globalKeywordList)
+    : QDialog(parent)
+    , GlobalKeywordList(&globalKeywordList)
 {
     setWindowTitle(QStringLiteral("Add new keyword to the list"));
 
@@ -42,7 +45,7 @@ TfmAddKeyword::TfmAddKeyword(const TKwStringList &globalKeywordList, QWidget *pa
     btOK = new QPushButton(QStringLiteral("OK"), PanelTop);
     btCancel = new QPushButton(QStringLiteral("Cancel"), PanelTop);
     // Neither button answers Enter or Esc; the keyword edit does.
-    for (QPushButton *button : {btOK, btCancel}) {
+    for (QPushButton *button : { btOK, btCancel }) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }

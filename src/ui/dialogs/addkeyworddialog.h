@@ -14,7 +14,8 @@ class QListWidget;
 class QPushButton;
 class QWidget;
 
-namespace orvane {
+namespace orvane
+{
 
 class TfmAddKeyword : public QDialog
 {

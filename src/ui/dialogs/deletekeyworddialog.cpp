@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -13,9 +14,11 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-namespace orvane {
+namespace orvane
+{
 
-namespace {
+namespace
+{
 
 // Draws the tick box as the style does and the keyword beside it: on the highlight colour for the
 // current entry, in red when ticked, so that the ticks stand out in a long list.
@@ -51,7 +54,7 @@ public:
         painter->setPen(color);
         painter->setFont(opt.font);
         painter->drawText(textArea.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
+            index.data(Qt::DisplayRole).toString());
         painter->restore();
     }
 };
@@ -64,8 +67,8 @@ QString TfmDeleteKeyword::Caption(int selectedCount, const QString &fileName)
                               : QStringLiteral("Delete keywords from %1 files").arg(selectedCount);
 }
 
-TfmDeleteKeyword::TfmDeleteKeyword(const TKwStringList &keywords, int selectedCount, const QString &fileName,
-                                   QWidget *parent)
+TfmDeleteKeyword::TfmDeleteKeyword(
+    const TKwStringList &keywords, int selectedCount, const QString &fileName, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(Caption(selectedCount, fileName));
@@ -124,8 +127,7 @@ TfmDeleteKeyword::TfmDeleteKeyword(const TKwStringList &keywords, int selectedCo
     connect(btDeleteSelected, &QPushButton::clicked, this, &QDialog::accept);
     connect(btDeleteAll, &QPushButton::clicked, this, &TfmDeleteKeyword::deleteAll);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(CheckListBox, &QListWidget::currentItemChanged, CheckListBox->viewport(),
-            qOverload<>(&QWidget::update));
+    connect(CheckListBox, &QListWidget::currentItemChanged, CheckListBox->viewport(), qOverload<>(&QWidget::update));
 }
 
 void TfmDeleteKeyword::showEvent(QShowEvent *event)
@@ -154,7 +156,8 @@ void TfmDeleteKeyword::updateColumnLayout()
         CheckListBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         const int width = std::max(1, CheckListBox->viewport()->width() / fColumns);
         const int height = std::max(CheckListBox->fontMetrics().height(),
-                                    CheckListBox->style()->pixelMetric(QStyle::PM_IndicatorHeight)) + 4;
+                               CheckListBox->style()->pixelMetric(QStyle::PM_IndicatorHeight))
+            + 4;
         CheckListBox->setGridSize(QSize(width, height));
     } else {
         CheckListBox->setWrapping(false);
@@ -169,6 +172,12 @@ bool TfmDeleteKeyword::eventFilter(QObject *watched, QEvent *event)
     if (watched == CheckListBox->viewport()) {
         if (event->type() == QEvent::Resize && fColumns >= 2) {
             updateColumnLayout();
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            // A click on the tick box makes its entry current too, as a click on the text does.
+            const QModelIndex index = CheckListBox->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            if (index.isValid()) {
+                CheckListBox->setCurrentIndex(index);
+            }
         } else if (event->type() == QEvent::MouseButtonDblClick) {
             // Anywhere on the list: the press before it has already made the entry under it current.
             deleteOne();
@@ -217,8 +226,8 @@ TKwStringList TfmDeleteKeyword::keywordsToDelete() const
     return keywords;
 }
 
-TKwStringList ShowDeleteKeywordDialog(const TKwStringList &keywords, int selectedCount, const QString &fileName,
-                                      QWidget *parent)
+TKwStringList ShowDeleteKeywordDialog(
+    const TKwStringList &keywords, int selectedCount, const QString &fileName, QWidget *parent)
 {
     TfmDeleteKeyword dialog(keywords, selectedCount, fileName, parent);
     dialog.exec();

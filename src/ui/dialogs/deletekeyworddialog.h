@@ -13,7 +13,8 @@ class QListWidget;
 class QPushButton;
 class QWidget;
 
-namespace orvane {
+namespace orvane
+{
 
 class TfmDeleteKeyword : public QDialog
 {
@@ -21,8 +22,8 @@ class TfmDeleteKeyword : public QDialog
 
 public:
     // keywords in their (sorted) order; the caption names the photo when one is selected.
-    TfmDeleteKeyword(const TKwStringList &keywords, int selectedCount, const QString &fileName,
-                     QWidget *parent = nullptr);
+    TfmDeleteKeyword(
+        const TKwStringList &keywords, int selectedCount, const QString &fileName, QWidget *parent = nullptr);
 
     static QString Caption(int selectedCount, const QString &fileName);
 
@@ -55,7 +56,7 @@ private:
 };
 
 // Lets the user choose keywords to delete; an empty list when cancelled or nothing was chosen.
-TKwStringList ShowDeleteKeywordDialog(const TKwStringList &keywords, int selectedCount, const QString &fileName,
-                                      QWidget *parent = nullptr);
+TKwStringList ShowDeleteKeywordDialog(
+    const TKwStringList &keywords, int selectedCount, const QString &fileName, QWidget *parent = nullptr);
 
 } // namespace orvane

@@ -6,7 +6,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
-namespace orvane {
+namespace orvane
+{
 
 int TextIndexInList(const QListWidget *list, const QString &text)
 {

@@ -7,7 +7,8 @@
 class QComboBox;
 class QListWidget;
 
-namespace orvane {
+namespace orvane
+{
 
 // First item index, scanning from 0, whose text equals text under the keyword comparison
 // (letter case ignored by the user's locale); -1 when there is none or the control is null.

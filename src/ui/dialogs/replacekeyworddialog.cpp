@@ -11,9 +11,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace orvane {
+namespace orvane
+{
 
-namespace {
+namespace
+{
 
 // Tells when its drop-down closes, so that the focus can move on to the new keyword.
 class ChoiceBox : public QComboBox
@@ -39,8 +41,8 @@ QString TfmReplaceKeyword::Caption(int selectedCount, const QString &fileName)
                               : QStringLiteral("Replace keyword in %1 files").arg(selectedCount);
 }
 
-TfmReplaceKeyword::TfmReplaceKeyword(const TKwStringList &keywords, int selectedCount, const QString &fileName,
-                                     QWidget *parent)
+TfmReplaceKeyword::TfmReplaceKeyword(
+    const TKwStringList &keywords, int selectedCount, const QString &fileName, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(Caption(selectedCount, fileName));
@@ -109,7 +111,8 @@ bool TfmReplaceKeyword::replacement(QString &oldKeyword, QString &newKeyword) co
     if (result() != QDialog::Accepted) {
         return false;
     }
-    const QString chosen = cbExistingKeywordList->currentIndex() >= 0 ? cbExistingKeywordList->currentText() : QString();
+    const QString chosen
+        = cbExistingKeywordList->currentIndex() >= 0 ? cbExistingKeywordList->currentText() : QString();
     const QString typed = RemoveWhiteSpace(edNewKeyword->text());
     if (chosen.isEmpty() || typed.isEmpty() || chosen == typed) {
         return false;
@@ -120,7 +123,7 @@ bool TfmReplaceKeyword::replacement(QString &oldKeyword, QString &newKeyword) co
 }
 
 bool ShowReplaceKeywordDialog(const TKwStringList &keywords, QString &oldKeyword, QString &newKeyword,
-                              int selectedCount, const QString &fileName, QWidget *parent)
+    int selectedCount, const QString &fileName, QWidget *parent)
 {
     TfmReplaceKeyword dialog(keywords, selectedCount, fileName, parent);
     dialog.exec();

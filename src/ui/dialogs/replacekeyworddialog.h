@@ -12,15 +12,16 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace orvane {
+namespace orvane
+{
 
 class TfmReplaceKeyword : public QDialog
 {
     Q_OBJECT
 
 public:
-    TfmReplaceKeyword(const TKwStringList &keywords, int selectedCount, const QString &fileName,
-                      QWidget *parent = nullptr);
+    TfmReplaceKeyword(
+        const TKwStringList &keywords, int selectedCount, const QString &fileName, QWidget *parent = nullptr);
 
     static QString Caption(int selectedCount, const QString &fileName);
 
@@ -42,6 +43,6 @@ protected:
 // True, with the pair written to the output strings, when a valid replacement was confirmed;
 // otherwise the output strings stay untouched.
 bool ShowReplaceKeywordDialog(const TKwStringList &keywords, QString &oldKeyword, QString &newKeyword,
-                              int selectedCount, const QString &fileName, QWidget *parent = nullptr);
+    int selectedCount, const QString &fileName, QWidget *parent = nullptr);
 
 } // namespace orvane

@@ -8,7 +8,8 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-namespace orvane {
+namespace orvane
+{
 
 TfmSelectFromFile::TfmSelectFromFile(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -25,8 +26,8 @@ TfmSelectFromFile::TfmSelectFromFile(QWidget *parent)
     connect(ListBoxKeywords, &TKeywordListBox::keywordDragFinished, this, &TfmSelectFromFile::keywordDragFinished);
 }
 
-void TfmSelectFromFile::showKeywords(const TKwStringList &keywords, const QPoint &screenPos, const QFont &font,
-                                     int width, int height)
+void TfmSelectFromFile::showKeywords(
+    const TKwStringList &keywords, const QPoint &screenPos, const QFont &font, int width, int height)
 {
     // The photo's list is already in keyword order, which is the order the picker shows.
     ListBoxKeywords->setItemTexts(keywords.Strings());

@@ -8,7 +8,8 @@
 #include <QPoint>
 #include <QWidget>
 
-namespace orvane {
+namespace orvane
+{
 
 class TKeywordListBox;
 
@@ -21,8 +22,7 @@ public:
 
     // Fills the list with the photo's keywords, covers the cell at screenPos with width x height,
     // uses the keyword panel's font and TEXT_COL_COUNT columns, and shows the window (not modal).
-    void showKeywords(const TKwStringList &keywords, const QPoint &screenPos, const QFont &font, int width,
-                      int height);
+    void showKeywords(const TKwStringList &keywords, const QPoint &screenPos, const QFont &font, int width, int height);
 
     TKeywordListBox *ListBoxKeywords;
 

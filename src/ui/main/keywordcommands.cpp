@@ -27,9 +27,11 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-namespace orvane {
+namespace orvane
+{
 
-namespace {
+namespace
+{
 
 const QString kTextFileFilter = QStringLiteral("Text file (*.txt)");
 
@@ -74,24 +76,26 @@ void InsertSorted(QListWidget *list, const QString &text)
 
 } // namespace
 
-TKeywordCommands::TKeywordCommands(TfmMain *window) : QObject(window), fWindow(window)
+TKeywordCommands::TKeywordCommands(TfmMain *window)
+    : QObject(window)
+    , fWindow(window)
 {
     TMainCommands &c = window->commands();
     const std::pair<QAction *, void (TKeywordCommands::*)()> handlers[] = {
-        {c.aDeleteKeyWord, &TKeywordCommands::DeleteKeyWord},
-        {c.aDeleteAllKeyWords, &TKeywordCommands::DeleteAllKeyWords},
-        {c.aReplaceKeyword, &TKeywordCommands::ReplaceKeyword},
-        {c.aCopyKeywords, &TKeywordCommands::CopyKeywords},
-        {c.aPasteKeywords, &TKeywordCommands::PasteKeywords},
-        {c.aRepeatLastAdd, &TKeywordCommands::RepeatLastAdd},
-        {c.aSelectKeywordsFromFile, &TKeywordCommands::SelectKeywordsFromFile},
-        {c.aAddNewKeyword, &TKeywordCommands::AddNewKeyword},
-        {c.aRemoveKeywordFromList, &TKeywordCommands::RemoveKeywordFromList},
-        {c.aRefreshKeywordsFromImages, &TKeywordCommands::RefreshKeywordsFromImages},
-        {c.aSaveKeywordsToFile, &TKeywordCommands::SaveKeywordsToFile},
-        {c.aLoadKeywordsFromFile, &TKeywordCommands::LoadKeywordsFromFile},
-        {c.aAppendKeywordsFromFile, &TKeywordCommands::AppendKeywordsFromFile},
-        {c.aAppendKeywordsFromJpgFolder, &TKeywordCommands::AppendKeywordsFromJpgFolder},
+        { c.aDeleteKeyWord, &TKeywordCommands::DeleteKeyWord },
+        { c.aDeleteAllKeyWords, &TKeywordCommands::DeleteAllKeyWords },
+        { c.aReplaceKeyword, &TKeywordCommands::ReplaceKeyword },
+        { c.aCopyKeywords, &TKeywordCommands::CopyKeywords },
+        { c.aPasteKeywords, &TKeywordCommands::PasteKeywords },
+        { c.aRepeatLastAdd, &TKeywordCommands::RepeatLastAdd },
+        { c.aSelectKeywordsFromFile, &TKeywordCommands::SelectKeywordsFromFile },
+        { c.aAddNewKeyword, &TKeywordCommands::AddNewKeyword },
+        { c.aRemoveKeywordFromList, &TKeywordCommands::RemoveKeywordFromList },
+        { c.aRefreshKeywordsFromImages, &TKeywordCommands::RefreshKeywordsFromImages },
+        { c.aSaveKeywordsToFile, &TKeywordCommands::SaveKeywordsToFile },
+        { c.aLoadKeywordsFromFile, &TKeywordCommands::LoadKeywordsFromFile },
+        { c.aAppendKeywordsFromFile, &TKeywordCommands::AppendKeywordsFromFile },
+        { c.aAppendKeywordsFromJpgFolder, &TKeywordCommands::AppendKeywordsFromJpgFolder },
     };
     for (const auto &[action, handler] : handlers) {
         connect(action, &QAction::triggered, this, handler);
@@ -147,11 +151,11 @@ void TKeywordCommands::ReplaceKeyword()
         return;
     }
     // Refused before any photo changes, and then not put into the keyword list either.
-    if (const QStringList tooLong = KeywordsTooLong({newKeyword}); !tooLong.isEmpty()) {
+    if (const QStringList tooLong = KeywordsTooLong({ newKeyword }); !tooLong.isEmpty()) {
         ShowMessage(KeywordsTooLongMessage(tooLong));
         return;
     }
-    ChangeKeywordsInSelectedFiles(fWindow->fileSet(), {oldKeyword, newKeyword}, koReplace);
+    ChangeKeywordsInSelectedFiles(fWindow->fileSet(), { oldKeyword, newKeyword }, koReplace);
     // The list takes the new spelling even when it differs from a known keyword only in case.
     fWindow->GlobalKeywordList.DeleteString(newKeyword);
     fWindow->GlobalKeywordList.Add(newKeyword);
@@ -174,8 +178,8 @@ void TKeywordCommands::CopyKeywords()
         fWindow->CopyPasteKeywordList = TKwStringList(panel->ListBoxRecent->selectedTexts());
     } else if (isPickerVisible()) {
         const QStringList selected = fPicker->ListBoxKeywords->selectedTexts();
-        fWindow->CopyPasteKeywordList =
-            TKwStringList(selected.isEmpty() ? fPicker->ListBoxKeywords->itemTexts() : selected);
+        fWindow->CopyPasteKeywordList
+            = TKwStringList(selected.isEmpty() ? fPicker->ListBoxKeywords->itemTexts() : selected);
     } else {
         fWindow->CopyPasteKeywordList = fWindow->fileSet().GetKeywordsList(ksSelectedOnly);
     }
@@ -247,7 +251,7 @@ void TKeywordCommands::SelectKeywordsFromFile()
         connect(fPicker, &TfmSelectFromFile::keywordDragFinished, grid, &TThumbGrid::refresh);
     }
     fPicker->showKeywords(photo->KeywordList, grid->viewport()->mapToGlobal(cell.topLeft()),
-                          fWindow->keywordPanel()->ListBoxKeywords->font(), cell.width(), cell.height());
+        fWindow->keywordPanel()->ListBoxKeywords->font(), cell.width(), cell.height());
 }
 
 TKwStringList TKeywordCommands::withoutTooLong(const TKwStringList &keywords) const
@@ -272,7 +276,7 @@ void TKeywordCommands::AddNewKeyword()
     if (!ShowAddKeywordDialog(keyword, fWindow->GlobalKeywordList, fWindow)) {
         return;
     }
-    if (const QStringList tooLong = KeywordsTooLong({keyword}); !tooLong.isEmpty()) {
+    if (const QStringList tooLong = KeywordsTooLong({ keyword }); !tooLong.isEmpty()) {
         ShowMessage(KeywordsTooLongMessage(tooLong));
         return;
     }
@@ -374,8 +378,8 @@ bool TKeywordCommands::loadKeywordsFrom(const QString &fileName, bool append)
 
 void TKeywordCommands::AppendKeywordsFromJpgFolder()
 {
-    const QString folder =
-        BrowseForFolder(fWindow, QStringLiteral("Select folder with JPG files"), Settings().GetMRU(1));
+    const QString folder
+        = BrowseForFolder(fWindow, QStringLiteral("Select folder with JPG files"), Settings().GetMRU(1));
     if (!folder.isEmpty()) {
         appendKeywordsFromFolder(folder);
     }

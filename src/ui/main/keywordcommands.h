@@ -8,7 +8,8 @@
 #include <QObject>
 #include <QString>
 
-namespace orvane {
+namespace orvane
+{
 
 class TfmMain;
 class TfmSelectFromFile;

@@ -25,8 +25,10 @@
 
 #include <functional>
 
-namespace orvane {
-namespace {
+namespace orvane
+{
+namespace
+{
 
 // Runs steps on the modal dialog once it is up; the dialog must be closed by the steps.
 void OnModalDialog(std::function<void(QDialog *)> steps)
@@ -57,24 +59,23 @@ protected:
     QTemporaryDir fDir;
 };
 
-const TKwStringList kKnown(QStringList{QStringLiteral("Seaside"), QStringLiteral("sea"), QStringLiteral("Sky")});
+const TKwStringList kKnown(QStringList { QStringLiteral("Seaside"), QStringLiteral("sea"), QStringLiteral("Sky") });
 
 // Add keyword dialog.
 
 TEST_F(KeywordDialogTest, AddReturnsTheKeywordWithoutSurroundingWhiteSpace)
 {
-    struct Case
-    {
+    struct Case {
         QString typed;
         bool accepted;
         bool expected;
         QString keyword;
     };
     const QList<Case> cases = {
-        {QStringLiteral(" Sky\t"), true, true, QStringLiteral("Sky")},
-        {QStringLiteral("   "), true, false, QString()},
-        {QStringLiteral("in side"), true, true, QStringLiteral("in side")},
-        {QStringLiteral("Sky"), false, false, QString()},
+        { QStringLiteral(" Sky\t"), true, true, QStringLiteral("Sky") },
+        { QStringLiteral("   "), true, false, QString() },
+        { QStringLiteral("in side"), true, true, QStringLiteral("in side") },
+        { QStringLiteral("Sky"), false, false, QString() },
     };
     for (const Case &c : cases) {
         OnModalDialog([c](QDialog *dialog) {
@@ -102,9 +103,9 @@ TEST_F(KeywordDialogTest, AddListsSimilarKeywordsIgnoringCaseInListOrder)
         return texts;
     };
     dialog.edKeyword->setText(QStringLiteral("sea"));
-    EXPECT_EQ(items(), (QStringList{"sea", "Seaside"}));
+    EXPECT_EQ(items(), (QStringList { "sea", "Seaside" }));
     dialog.edKeyword->setText(QStringLiteral("SEA"));
-    EXPECT_EQ(items(), (QStringList{"sea", "Seaside"}));
+    EXPECT_EQ(items(), (QStringList { "sea", "Seaside" }));
     dialog.edKeyword->setText(QStringLiteral("sea "));
     EXPECT_TRUE(items().isEmpty());
     dialog.edKeyword->clear();
@@ -112,12 +113,12 @@ TEST_F(KeywordDialogTest, AddListsSimilarKeywordsIgnoringCaseInListOrder)
 
     // Clicking an entry takes it into the edit, which lists what contains it.
     dialog.edKeyword->setText(QStringLiteral("s"));
-    ASSERT_EQ(items(), (QStringList{"sea", "Seaside", "Sky"}));
+    ASSERT_EQ(items(), (QStringList { "sea", "Seaside", "Sky" }));
     const QRect rect = dialog.lbSimilarKeywords->visualItemRect(dialog.lbSimilarKeywords->item(0));
     QTest::mouseClick(dialog.lbSimilarKeywords->viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_EQ(dialog.edKeyword->text(), QStringLiteral("sea"));
     EXPECT_EQ(dialog.edKeyword->cursorPosition(), 3);
-    EXPECT_EQ(items(), (QStringList{"sea", "Seaside"}));
+    EXPECT_EQ(items(), (QStringList { "sea", "Seaside" }));
 }
 
 TEST_F(KeywordDialogTest, AddCheckBoxComesFromTheSettingAndIsNeverWrittenBack)
@@ -145,7 +146,7 @@ TEST_F(KeywordDialogTest, AddEnterAndEscapeBelongToTheEditOnly)
     TfmAddKeyword dialog(kKnown);
     dialog.show();
     dialog.edKeyword->setText(QStringLiteral("new"));
-    for (QWidget *other : {static_cast<QWidget *>(dialog.cbShowSimilar), static_cast<QWidget *>(dialog.btOK)}) {
+    for (QWidget *other : { static_cast<QWidget *>(dialog.cbShowSimilar), static_cast<QWidget *>(dialog.btOK) }) {
         QTest::keyClick(other, Qt::Key_Return);
         QTest::keyClick(other, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
@@ -158,15 +159,15 @@ TEST_F(KeywordDialogTest, AddEnterAndEscapeBelongToTheEditOnly)
 
 // Delete keyword dialog.
 
-const TKwStringList kPhotoKeywords(QStringList{QStringLiteral("beach"), QStringLiteral("dog"),
-                                               QStringLiteral("sunset")});
+const TKwStringList kPhotoKeywords(
+    QStringList { QStringLiteral("beach"), QStringLiteral("dog"), QStringLiteral("sunset") });
 
 TEST_F(KeywordDialogTest, DeleteCaptionNamesThePhotoOrCountsThem)
 {
     EXPECT_EQ(TfmDeleteKeyword(kPhotoKeywords, 1, QStringLiteral("sunset.jpg")).windowTitle(),
-              QStringLiteral("Delete keywords from sunset.jpg"));
-    EXPECT_EQ(TfmDeleteKeyword(kPhotoKeywords, 3, QString()).windowTitle(),
-              QStringLiteral("Delete keywords from 3 files"));
+        QStringLiteral("Delete keywords from sunset.jpg"));
+    EXPECT_EQ(
+        TfmDeleteKeyword(kPhotoKeywords, 3, QString()).windowTitle(), QStringLiteral("Delete keywords from 3 files"));
     TfmDeleteKeyword dialog(kPhotoKeywords, 2, QString());
     EXPECT_EQ(dialog.btDeleteAll->text(), QStringLiteral("Delete &All"));
     EXPECT_EQ(dialog.btDeleteSelected->text(), QStringLiteral("&Delete Selected"));
@@ -180,17 +181,16 @@ TEST_F(KeywordDialogTest, DeleteCaptionNamesThePhotoOrCountsThem)
 TEST_F(KeywordDialogTest, DeleteReturnsWhatWasChosen)
 {
     enum Action { tickTwoAndEnter, tickTwoAndDoubleClickThird, deleteAll, nothingTicked, tickAndCancel };
-    struct Case
-    {
+    struct Case {
         Action action;
         QStringList expected;
     };
     const QList<Case> cases = {
-        {tickTwoAndEnter, {"beach", "sunset"}},
-        {tickTwoAndDoubleClickThird, {"dog"}},
-        {deleteAll, {"beach", "dog", "sunset"}},
-        {nothingTicked, {}},
-        {tickAndCancel, {}},
+        { tickTwoAndEnter, { "beach", "sunset" } },
+        { tickTwoAndDoubleClickThird, { "dog" } },
+        { deleteAll, { "beach", "dog", "sunset" } },
+        { nothingTicked, {} },
+        { tickAndCancel, {} },
     };
     for (const Case &c : cases) {
         OnModalDialog([c](QDialog *dialog) {
@@ -261,7 +261,7 @@ TEST_F(KeywordDialogTest, DeleteDrawsTickedEntriesInRedAndFlowsIntoColumns)
 TEST_F(KeywordDialogTest, ReplaceCaptionsAndControls)
 {
     EXPECT_EQ(TfmReplaceKeyword(kPhotoKeywords, 1, QStringLiteral("sunset.jpg")).windowTitle(),
-              QStringLiteral("Replace keyword in sunset.jpg"));
+        QStringLiteral("Replace keyword in sunset.jpg"));
     TfmReplaceKeyword dialog(kPhotoKeywords, 2, QString());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Replace keyword in 2 files"));
     EXPECT_FALSE(dialog.cbExistingKeywordList->isEditable());
@@ -275,8 +275,7 @@ TEST_F(KeywordDialogTest, ReplaceCaptionsAndControls)
 
 TEST_F(KeywordDialogTest, ReplaceReturnsAPairOnlyWhenItChangesSomething)
 {
-    struct Case
-    {
+    struct Case {
         int chosen;
         QString typed;
         Qt::Key key;
@@ -285,12 +284,12 @@ TEST_F(KeywordDialogTest, ReplaceReturnsAPairOnlyWhenItChangesSomething)
         QString newKeyword;
     };
     const QList<Case> cases = {
-        {0, QStringLiteral("Beach"), Qt::Key_Return, true, QStringLiteral("beach"), QStringLiteral("Beach")},
-        {0, QStringLiteral(" sand "), Qt::Key_Enter, true, QStringLiteral("beach"), QStringLiteral("sand")},
-        {0, QStringLiteral("beach "), Qt::Key_Return, false, QString(), QString()},
-        {-1, QStringLiteral("sand"), Qt::Key_Return, false, QString(), QString()},
-        {2, QStringLiteral("   "), Qt::Key_Return, false, QString(), QString()},
-        {2, QStringLiteral("sand"), Qt::Key_Escape, false, QString(), QString()},
+        { 0, QStringLiteral("Beach"), Qt::Key_Return, true, QStringLiteral("beach"), QStringLiteral("Beach") },
+        { 0, QStringLiteral(" sand "), Qt::Key_Enter, true, QStringLiteral("beach"), QStringLiteral("sand") },
+        { 0, QStringLiteral("beach "), Qt::Key_Return, false, QString(), QString() },
+        { -1, QStringLiteral("sand"), Qt::Key_Return, false, QString(), QString() },
+        { 2, QStringLiteral("   "), Qt::Key_Return, false, QString(), QString() },
+        { 2, QStringLiteral("sand"), Qt::Key_Escape, false, QString(), QString() },
     };
     for (const Case &c : cases) {
         OnModalDialog([c](QDialog *dialog) {
@@ -316,7 +315,7 @@ TEST_F(KeywordDialogTest, ReplaceEnterAcceptsOnlyInTheEdit)
     dialog.show();
     dialog.cbExistingKeywordList->setCurrentIndex(1);
     dialog.edNewKeyword->setText(QStringLiteral("cat"));
-    for (QWidget *other : {static_cast<QWidget *>(dialog.btOK), static_cast<QWidget *>(dialog.btCancel)}) {
+    for (QWidget *other : { static_cast<QWidget *>(dialog.btOK), static_cast<QWidget *>(dialog.btCancel) }) {
         other->setFocus();
         QTest::keyClick(other, Qt::Key_Return);
         EXPECT_TRUE(dialog.isVisible());
@@ -336,11 +335,11 @@ TEST_F(KeywordDialogTest, PickerCoversTheCellInColumnsAndHidesOnEscape)
     EXPECT_TRUE(picker.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Select and drag keywords"));
     QFont font(QStringLiteral("DejaVu Sans"), 13);
-    picker.showKeywords(TKwStringList(QStringList{"b", "C", "a"}), QPoint(40, 50), font, 300, 200);
+    picker.showKeywords(TKwStringList(QStringList { "b", "C", "a" }), QPoint(40, 50), font, 300, 200);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
     EXPECT_TRUE(picker.isVisible());
     EXPECT_EQ(picker.geometry(), QRect(40, 50, 300, 200));
-    EXPECT_EQ(picker.ListBoxKeywords->itemTexts(), (QStringList{"a", "b", "C"}));
+    EXPECT_EQ(picker.ListBoxKeywords->itemTexts(), (QStringList { "a", "b", "C" }));
     EXPECT_EQ(picker.ListBoxKeywords->columnCount(), 3);
     EXPECT_EQ(picker.ListBoxKeywords->font().pointSize(), 13);
     EXPECT_EQ(picker.ListBoxKeywords->selectionMode(), QAbstractItemView::ExtendedSelection);
@@ -349,9 +348,9 @@ TEST_F(KeywordDialogTest, PickerCoversTheCellInColumnsAndHidesOnEscape)
     EXPECT_FALSE(picker.isVisible());
 
     // Shown again with new content.
-    picker.showKeywords(TKwStringList(QStringList{"x"}), QPoint(0, 0), font, 100, 80);
+    picker.showKeywords(TKwStringList(QStringList { "x" }), QPoint(0, 0), font, 100, 80);
     EXPECT_TRUE(picker.isVisible());
-    EXPECT_EQ(picker.ListBoxKeywords->itemTexts(), QStringList{"x"});
+    EXPECT_EQ(picker.ListBoxKeywords->itemTexts(), QStringList { "x" });
 }
 
 } // namespace

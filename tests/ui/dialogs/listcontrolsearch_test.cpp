@@ -6,13 +6,15 @@
 
 #include <gtest/gtest.h>
 
-namespace orvane {
-namespace {
+namespace orvane
+{
+namespace
+{
 
 TEST(ListControlSearch, FindsTheFirstItemIgnoringCaseOnly)
 {
     QListWidget list;
-    list.addItems({QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("b"), QStringLiteral("café")});
+    list.addItems({ QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("b"), QStringLiteral("café") });
     EXPECT_EQ(TextIndexInList(&list, QStringLiteral("b")), 1);
     EXPECT_EQ(TextIndexInList(&list, QStringLiteral("A")), 0);
     EXPECT_EQ(TextIndexInList(&list, QStringLiteral("CAFÉ")), 3);
@@ -26,7 +28,7 @@ TEST(ListControlSearch, FindsTheFirstItemIgnoringCaseOnly)
 TEST(ListControlSearch, WorksOnDropDownItems)
 {
     QComboBox box;
-    box.addItems({QStringLiteral("Sea"), QStringLiteral("sky"), QStringLiteral("SKY")});
+    box.addItems({ QStringLiteral("Sea"), QStringLiteral("sky"), QStringLiteral("SKY") });
     EXPECT_EQ(TextIndexInList(&box, QStringLiteral("Sky")), 1);
     EXPECT_TRUE(TextInList(&box, QStringLiteral("sea")));
     EXPECT_FALSE(TextInList(&box, QStringLiteral("seaside")));
