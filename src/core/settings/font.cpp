@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <iterator>
+
 namespace orvane {
 
 namespace {
@@ -78,6 +80,23 @@ QColor ColorToQColor(TColor color)
         return QGuiApplication::palette().color(QPalette::Text);
     }
     return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
+}
+
+QColor ColorToQColorUnthemed(TColor color)
+{
+    if ((color & 0xFF000000u) != clSystemColor) {
+        return ColorToQColor(color);
+    }
+    // The classic desktop's system colours, 0xRRGGBB by index.
+    static const quint32 kClassic[] = {
+        0xC8C8C8, 0x000000, 0x99B4D1, 0xBFCDDB, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000, 0x000000, 0x000000, 0xB4B4B4,
+        0xF4F7FC, 0xABABAB, 0x0078D7, 0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF, 0x696969,
+        0xE3E3E3, 0x000000, 0xFFFFE1, 0x000000, 0x0066CC, 0xB9D1EA, 0xD7E4F2, 0x3399FF, 0xF0F0F0};
+    const quint32 index = color & 0xFFu;
+    if (index >= std::size(kClassic)) {
+        return QColor(Qt::black);
+    }
+    return QColor::fromRgb(kClassic[index]);
 }
 
 TColor QColorToColor(const QColor &color)

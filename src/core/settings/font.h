@@ -22,6 +22,10 @@ constexpr int DEFAULT_CHARSET = 1;
 // Turns a stored colour into something Qt can paint with; system colours are taken from the
 // application palette (window text, window, highlight, ...).
 QColor ColorToQColor(TColor color);
+// The same, but system colours are the desktop's classic defaults rather than the theme's. For
+// text drawn on a background the user chose (the cell colour), which no theme changes: a dark
+// theme's light window text would vanish on the silver cells.
+QColor ColorToQColorUnthemed(TColor color);
 TColor QColorToColor(const QColor &color);
 
 struct TFont
@@ -39,6 +43,8 @@ struct TFont
     // The character height in pixels, as a positive number (the stored value is its negative).
     int pixelHeight() const;
     QColor qcolor() const { return ColorToQColor(color); }
+    // For text on the cell colour; see ColorToQColorUnthemed.
+    QColor cellTextColor() const { return ColorToQColorUnthemed(color); }
 
     bool operator==(const TFont &other) const;
     bool operator!=(const TFont &other) const { return !(*this == other); }

@@ -609,7 +609,7 @@ void TOptionsPreview::paintEvent(QPaintEvent *)
     }
 
     painter.setFont(settings.TEXT_FONT().font);
-    painter.setPen(settings.TEXT_FONT().qcolor());
+    painter.setPen(settings.TEXT_FONT().cellTextColor());
     const int lineHeight = settings.TEXT_HEIGHT();
     const int textFlags = Qt::AlignTop | Qt::TextSingleLine;
     int counter = 1;

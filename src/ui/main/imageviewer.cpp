@@ -230,7 +230,7 @@ void TfmView::paintPicture()
     }
     const TFont &font = settings.TEXT_FONT();
     painter.setFont(font.font);
-    painter.setPen(font.qcolor());
+    painter.setPen(font.cellTextColor());
     const int lineHeight = settings.TEXT_HEIGHT();
     const TFileInfo *photo = FileSet->FilesFiltered(fIndex);
     QStringList lines = photo->KeywordList.Strings();

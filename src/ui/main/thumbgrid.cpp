@@ -320,7 +320,7 @@ void TThumbGrid::drawCell(QPainter &painter, int col, int row, const QRect &rect
         painter.drawImage(left, top, thumbnail);
     }
 
-    painter.setPen(settings.TEXT_FONT().qcolor());
+    painter.setPen(settings.TEXT_FONT().cellTextColor());
     const int lineHeight = settings.TEXT_HEIGHT();
     const int rowCount = settings.RowCount;
     const int textColCount = settings.TEXT_COL_COUNT();

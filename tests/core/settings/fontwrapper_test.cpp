@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QPalette>
+
 namespace orvane {
 namespace {
 
@@ -184,4 +187,21 @@ TEST(FontWrapperTest, AttributesMissingFromTheStreamKeepNewFontValues)
 }
 
 } // namespace
+
+TEST(FontColor, CellTextIgnoresTheThemeButOtherUsesFollowIt)
+{
+    const QPalette saved = QGuiApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QGuiApplication::setPalette(dark);
+    const TFont font(QFont(QStringLiteral("DejaVu Sans")), clWindowText);
+    EXPECT_EQ(font.qcolor(), QColor(230, 230, 230));
+    EXPECT_EQ(font.cellTextColor(), QColor(Qt::black));
+    // Plain colours are the same either way.
+    const TFont red(QFont(QStringLiteral("DejaVu Sans")), 0x0000FFu);
+    EXPECT_EQ(red.cellTextColor(), QColor(255, 0, 0));
+    EXPECT_EQ(red.qcolor(), QColor(255, 0, 0));
+    QGuiApplication::setPalette(saved);
+}
+
 } // namespace orvane
