@@ -4,6 +4,7 @@
 #include "core/exiftool/argumentfile.h"
 #include "core/exiftool/exiftoolcommand.h"
 #include "core/exiftool/keywordreader.h"
+#include "core/model/keywordtext.h"
 #include "core/settings/prompter.h"
 #include "core/settings/settings.h"
 
@@ -421,14 +422,24 @@ bool ConfirmDeletion(const TFileSet &fileSet)
 
 void ChangeKeywordsInSelectedFiles(TFileSet &fileSet, const QStringList &keywordsToChangeList, TKeywordOperation ko)
 {
-    if ((ko == koAddAppend || ko == koAddOverride || ko == koDeleteSome) && keywordsToChangeList.isEmpty()) {
+    // A keyword of blanks cannot be stored: every reader drops it, so the records would show a
+    // keyword the files never give back. Blank lines of a pasted or loaded list are left out, and
+    // a replacement by a blank keyword changes nothing.
+    QStringList changeList = keywordsToChangeList;
+    if (ko == koAddAppend || ko == koAddOverride) {
+        changeList.removeIf([](const QString &k) { return RemoveWhiteSpace(k).isEmpty(); });
+    }
+    if (ko == koReplace && (changeList.size() < 2 || RemoveWhiteSpace(changeList.at(1)).isEmpty())) {
+        return;
+    }
+    if ((ko == koAddAppend || ko == koAddOverride || ko == koDeleteSome) && changeList.isEmpty()) {
         return;
     }
     QStringList newKeywords;
     if (ko == koAddAppend || ko == koAddOverride) {
-        newKeywords = keywordsToChangeList;
-    } else if (ko == koReplace && keywordsToChangeList.size() >= 2) {
-        newKeywords.append(keywordsToChangeList.at(1));
+        newKeywords = changeList;
+    } else if (ko == koReplace) {
+        newKeywords.append(changeList.at(1));
     }
     const QStringList tooLong = KeywordsTooLong(newKeywords);
     if (!tooLong.isEmpty()) {
@@ -443,9 +454,9 @@ void ChangeKeywordsInSelectedFiles(TFileSet &fileSet, const QStringList &keyword
     }
     const bool preserveFileDateTime = Settings().PreserveFileDateTime();
     if (fileSet.SelectedCount() > kSingleProcessFiles) {
-        WriteInParallel(fileSet, keywordsToChangeList, ko, preserveFileDateTime);
+        WriteInParallel(fileSet, changeList, ko, preserveFileDateTime);
     } else {
-        WriteInBackground(fileSet, keywordsToChangeList, ko, preserveFileDateTime);
+        WriteInBackground(fileSet, changeList, ko, preserveFileDateTime);
     }
 }
 

@@ -192,6 +192,24 @@ TEST_F(KeywordWriterTest, BackgroundWriteStoresAwkwardKeywordsExactly)
     EXPECT_TRUE(argumentFilesLeft().isEmpty());
 }
 
+// Blank lines of a pasted list would be written but never read back: they are left out.
+TEST_F(KeywordWriterTest, BlankKeywordsAreNeitherWrittenNorKept)
+{
+    TFileSet fileSet;
+    const QString photo = makeSelectedSet(fileSet, {QStringLiteral("blank.jpg")}).first();
+    ChangeKeywordsInSelectedFiles(fileSet, {QString(), QStringLiteral("  "), QStringLiteral("Sky")}, koAddAppend);
+    WaitForExifToolIdle();
+    EXPECT_EQ(fileSet.FilesAll(0)->KeywordList.Strings(), QStringList{"Sky"});
+    ChangeKeywordsInSelectedFiles(fileSet, {QStringLiteral("sky"), QStringLiteral(" ")}, koReplace);
+    ChangeKeywordsInSelectedFiles(fileSet, {QStringLiteral("\t")}, koAddAppend);
+    WaitForExifToolIdle();
+    EXPECT_EQ(fileSet.FilesAll(0)->KeywordList.Strings(), QStringList{"Sky"});
+    EXPECT_EQ(ReadKeywordsWithExifTool(photo), QStringList{"Sky"});
+    const TKwStringList inMemory = fileSet.FilesAll(0)->KeywordList;
+    PopulateKeywords(fileSet);
+    EXPECT_EQ(fileSet.FilesAll(0)->KeywordList, inMemory);
+}
+
 TEST_F(KeywordWriterTest, WithoutPreserveTheModificationTimeMoves)
 {
     Settings().setPreserveFileDateTime(false);
