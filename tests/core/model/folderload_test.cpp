@@ -3,13 +3,13 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "support/recorders.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -22,25 +22,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fRoot.isValid());
-        QDir(fRoot.path()).mkpath(QStringLiteral("data"));
-        QDir(fRoot.path()).mkpath(QStringLiteral("tmp"));
-        QDir(fRoot.path()).mkpath(QStringLiteral("xdg"));
         QDir(fRoot.path()).mkpath(QStringLiteral("P"));
-        fOldTmp = qgetenv("TMPDIR");
-        fOldXdg = qgetenv("XDG_DATA_HOME");
-        qputenv("TMPDIR", fRoot.filePath(QStringLiteral("tmp")).toUtf8());
-        qputenv("XDG_DATA_HOME", fRoot.filePath(QStringLiteral("xdg")).toUtf8());
-        SetDataFolder(fRoot.filePath(QStringLiteral("data")) + QLatin1Char('/'));
-        FreeSettings();
         Settings();
         fFolder = fRoot.filePath(QStringLiteral("P"));
-    }
-
-    void TearDown() override
-    {
-        FreeSettings();
-        qputenv("TMPDIR", fOldTmp);
-        qputenv("XDG_DATA_HOME", fOldXdg);
     }
 
     QString Make(const QString &relative)
@@ -51,9 +35,7 @@ protected:
         return path;
     }
 
-    QTemporaryDir fRoot;
-    QByteArray fOldTmp;
-    QByteArray fOldXdg;
+    TestFolders fRoot;
     QString fFolder;
 };
 

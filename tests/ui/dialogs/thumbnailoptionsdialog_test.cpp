@@ -6,6 +6,7 @@
 #include "core/settings/settings.h"
 #include "core/thumbs/thumbsize.h"
 #include "support/recorders.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 #include "ui/dialogs/folderactionentry.h"
 
@@ -45,26 +46,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        ASSERT_TRUE(QDir(fDir.path()).mkpath(QStringLiteral("data")));
-        ASSERT_TRUE(QDir(fDir.path()).mkpath(QStringLiteral("tmp")));
-        fOldTmp = qgetenv("TMPDIR");
-        fOldDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("TMPDIR", QFile::encodeName(fDir.filePath(QStringLiteral("tmp"))));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(fDir.filePath(QStringLiteral("share"))));
-        SetDataFolder(fDir.filePath(QStringLiteral("data")) + QLatin1Char('/'));
-        FreeSettings();
         Settings().setCOLOR(0x123456);
         fIni = Settings().IniFileName();
         fBackup = Settings().IniFileNameBackup();
         fBefore = readFile(fIni);
         ASSERT_FALSE(fBefore.isEmpty());
-    }
-
-    void TearDown() override
-    {
-        FreeSettings();
-        qputenv("TMPDIR", fOldTmp);
-        qputenv("XDG_DATA_HOME", fOldDataHome);
     }
 
     // Changes colour, font and size the way the dialog's controls store them.
@@ -91,9 +77,7 @@ protected:
         EXPECT_EQ(Settings().GAP(), 5);
     }
 
-    QTemporaryDir fDir;
-    QByteArray fOldTmp;
-    QByteArray fOldDataHome;
+    test::TestFolders fDir;
     QString fIni;
     QString fBackup;
     QByteArray fBefore;

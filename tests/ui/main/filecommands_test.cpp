@@ -5,6 +5,7 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "support/recorders.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 #include "ui/main/commands.h"
 #include "ui/main/mainwindow.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 
 namespace orvane {
 namespace {
@@ -28,18 +28,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        for (const char *name : {"data", "tmp", "home", "share"}) {
-            ASSERT_TRUE(QDir(fDir.path()).mkpath(QLatin1String(name)));
-        }
-        for (const char *name : {"TMPDIR", "XDG_DATA_HOME", "HOME"}) {
-            fOldEnvironment.append(qgetenv(name));
-        }
-        qputenv("TMPDIR", QFile::encodeName(fDir.filePath(QStringLiteral("tmp"))));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(fDir.filePath(QStringLiteral("share"))));
-        qputenv("HOME", QFile::encodeName(fDir.filePath(QStringLiteral("home"))));
-        SetDataFolder(fDir.filePath(QStringLiteral("data")) + QLatin1Char('/'));
-        FreeSettings();
-
         fFolder = fDir.filePath(QStringLiteral("Photos"));
         ASSERT_TRUE(QDir().mkpath(fFolder));
         for (int i = 1; i <= 4; ++i) {
@@ -50,15 +38,7 @@ protected:
         ASSERT_EQ(fWindow->fileSet().CountFiltered(), 4);
     }
 
-    void TearDown() override
-    {
-        fWindow.reset();
-        FreeSettings();
-        int i = 0;
-        for (const char *name : {"TMPDIR", "XDG_DATA_HOME", "HOME"}) {
-            qputenv(name, fOldEnvironment.at(i++));
-        }
-    }
+    void TearDown() override { fWindow.reset(); }
 
     void select(const QList<int> &indexes)
     {
@@ -74,8 +54,7 @@ protected:
         return fDir.filePath(QStringLiteral("share/Trash/files/p%1.jpg").arg(number));
     }
 
-    QTemporaryDir fDir;
-    QList<QByteArray> fOldEnvironment;
+    test::TestFolders fDir;
     QString fFolder;
     test::RecordingPrompter fPrompter;
     test::ScopedPrompter fScopedPrompter{&fPrompter};

@@ -7,6 +7,7 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "support/recorders.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 #include "ui/dialogs/cascade.h"
 #include "ui/dialogs/cascadefilterdialog.h"
@@ -84,10 +85,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        fOldTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(fDir.path()));
-        SetDataFolder(fDir.path() + QLatin1Char('/'));
-        FreeSettings();
         fWindow = std::make_unique<TfmMain>();
         // Wide enough for several columns, low enough that the grid must scroll.
         fWindow->resize(1600, 500);
@@ -98,12 +95,7 @@ protected:
         ASSERT_EQ(fWindow->GlobalKeywordList.Strings(), (QStringList{"Odd", "Sea", "Sky"}));
     }
 
-    void TearDown() override
-    {
-        fWindow.reset();
-        FreeSettings();
-        qputenv("TMPDIR", fOldTmp);
-    }
+    void TearDown() override { fWindow.reset(); }
 
     TFileSet &files() { return fWindow->fileSet(); }
     TMainCommands &commands() { return fWindow->commands(); }
@@ -183,8 +175,7 @@ protected:
     }
 
     static QTemporaryDir *sPhotos;
-    QTemporaryDir fDir;
-    QByteArray fOldTmp;
+    test::TestFolders fDir;
     test::RecordingPrompter fPrompter;
     test::ScopedPrompter fScopedPrompter{&fPrompter};
     test::RecordingProgressSink fProgress;

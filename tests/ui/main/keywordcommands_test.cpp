@@ -6,6 +6,7 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "support/recorders.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 #include "ui/dialogs/deletekeyworddialog.h"
 #include "ui/dialogs/replacekeyworddialog.h"
@@ -46,20 +47,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        ASSERT_TRUE(QDir(fDir.path()).mkpath(QStringLiteral("data")));
-        ASSERT_TRUE(QDir(fDir.path()).mkpath(QStringLiteral("tmp")));
-        fOldTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(fDir.filePath(QStringLiteral("tmp"))));
-        SetDataFolder(fDir.filePath(QStringLiteral("data")) + QLatin1Char('/'));
-        FreeSettings();
     }
 
-    void TearDown() override
-    {
-        fWindow.reset();
-        FreeSettings();
-        qputenv("TMPDIR", fOldTmp);
-    }
+    void TearDown() override { fWindow.reset(); }
 
     // A folder of small photos p1.jpg ... with the given keywords each, opened in a new window.
     QString openFolder(const QString &name, const QList<QStringList> &keywords)
@@ -113,8 +103,7 @@ protected:
         QTRY_VERIFY(widget->hasFocus());
     }
 
-    QTemporaryDir fDir;
-    QByteArray fOldTmp;
+    test::TestFolders fDir;
     test::RecordingPrompter fPrompter;
     test::ScopedPrompter fScopedPrompter { &fPrompter };
     test::RecordingProgressSink fProgress;

@@ -6,6 +6,7 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "support/recorders.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 #include "ui/main/commands.h"
 #include "ui/main/keywordlistbox.h"
@@ -36,19 +37,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        ASSERT_TRUE(QDir(fDir.path()).mkpath(QStringLiteral("data")));
-        ASSERT_TRUE(QDir(fDir.path()).mkpath(QStringLiteral("tmp")));
-        fOldTmp = qgetenv("TMPDIR");
-        // The thumbnail cache goes below the temporary folder: keep it inside the test's folder.
-        qputenv("TMPDIR", QFile::encodeName(fDir.filePath(QStringLiteral("tmp"))));
-        SetDataFolder(fDir.filePath(QStringLiteral("data")) + QLatin1Char('/'));
-        FreeSettings();
-    }
-
-    void TearDown() override
-    {
-        FreeSettings();
-        qputenv("TMPDIR", fOldTmp);
     }
 
     // A folder of count small photos named p1.jpg ...; returns its path.
@@ -62,8 +50,7 @@ protected:
         return folder;
     }
 
-    QTemporaryDir fDir;
-    QByteArray fOldTmp;
+    test::TestFolders fDir;
     test::RecordingPrompter fPrompter;
     test::ScopedPrompter fScopedPrompter{&fPrompter};
     test::RecordingProgressSink fProgress;
