@@ -34,4 +34,9 @@ private:
     QList<QPair<QByteArray, QByteArray>> fSavedEnvironment;
 };
 
+// The whole content of a file, or empty when it cannot be read.
+QByteArray readFile(const QString &path);
+// Writes bytes as the whole content of a file; false when that failed.
+bool writeFile(const QString &path, const QByteArray &bytes);
+
 } // namespace orvane::test

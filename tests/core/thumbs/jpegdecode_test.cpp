@@ -1,5 +1,6 @@
 #include "core/thumbs/jpegdecode.h"
 
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +14,8 @@ using namespace orvane;
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using test::readFile;
+using test::writeFile;
 
 // Rewrites the frame header of a baseline JPEG so that it claims another size.
 QByteArray withClaimedSize(QByteArray jpeg, int width, int height)

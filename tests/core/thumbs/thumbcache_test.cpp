@@ -1,6 +1,7 @@
 #include "core/thumbs/thumbcache.h"
 
 #include "core/thumbs/thumbsize.h"
+#include "support/testfolders.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +18,8 @@ using namespace orvane;
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::readFile;
+using test::writeFile;
 
 class ThumbCache : public ::testing::Test
 {

@@ -3,6 +3,7 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "core/thumbs/jpegdecode.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 
 #include <gtest/gtest.h>
@@ -19,17 +20,8 @@ using namespace orvane;
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::readFile;
+using test::writeFile;
 
 class ThumbsBatch : public ::testing::Test
 {

@@ -8,6 +8,7 @@
 #include "core/settings/settings.h"
 #include "ui/dialogs/cascade.h"
 #include "ui/dialogs/placeformonscreen.h"
+#include "support/testfolders.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -30,8 +30,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        SetDataFolder(fDir.path() + QLatin1Char('/'));
-        FreeSettings();
         // Sky on photos 0..11 (12 photos); Sea on 0..7; Boat on 0..3; Tree on 8..11 and 20;
         // Moon on photo 12 only; Hidden is carried by one photo the current filter hides.
         for (int i = 0; i < 24; ++i) {
@@ -62,7 +60,6 @@ protected:
         fFiles.ApplyFilter(fFilter);
         fFilter.ClearFilter();
     }
-    void TearDown() override { FreeSettings(); }
 
     static QStringList texts(const QListWidget *list)
     {
@@ -86,7 +83,7 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(r)).center());
     }
 
-    QTemporaryDir fDir;
+    test::TestFolders fDir;
     TFileSet fFiles;
     TKwStringList fGlobal;
     TKeywordFilter fFilter;

@@ -6,6 +6,7 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "ui/dialogs/placeformonscreen.h"
+#include "support/testfolders.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace orvane {
@@ -30,11 +30,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        SetDataFolder(fDir.path() + QLatin1Char('/'));
-        FreeSettings();
         fKeywords = TKwStringList(QStringList{"Beach", "Boat", "Sea", "Sky", "Skyline", "Tree"});
     }
-    void TearDown() override { FreeSettings(); }
 
     // Selects the available keywords with these texts (and no others).
     static void selectAvailable(TfmFilterFiles &dialog, const QStringList &texts)
@@ -56,7 +53,7 @@ protected:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
     }
 
-    QTemporaryDir fDir;
+    test::TestFolders fDir;
     TKwStringList fKeywords;
     TKeywordFilter fFilter;
 };

@@ -7,6 +7,7 @@
 
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
+#include "support/testfolders.h"
 #include "ui/main/keywordlistbox.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -51,12 +51,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        SetDataFolder(fDir.path() + QLatin1Char('/'));
-        FreeSettings();
     }
-    void TearDown() override { FreeSettings(); }
 
-    QTemporaryDir fDir;
+    test::TestFolders fDir;
 };
 
 const TKwStringList kKnown(QStringList { QStringLiteral("Seaside"), QStringLiteral("sea"), QStringLiteral("Sky") });

@@ -5,6 +5,7 @@
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
 #include "ui/main/themes.h"
+#include "support/testfolders.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace orvane {
@@ -25,15 +25,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        SetDataFolder(fDir.path() + QLatin1Char('/'));
-        FreeSettings();
         Settings().setStyleName(QStringLiteral("Carbon"));
         ASSERT_TRUE(ApplyTheme(QStringLiteral("Carbon")));
     }
 
-    void TearDown() override { FreeSettings(); }
 
-    QTemporaryDir fDir;
+    test::TestFolders fDir;
 };
 
 TEST_F(StylePickerTest, ListsEveryStyleSortedIgnoringCaseWithTheActiveOneSelected)

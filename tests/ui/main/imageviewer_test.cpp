@@ -3,13 +3,13 @@
 #include "core/model/fileset.h"
 #include "core/settings/fileutils.h"
 #include "core/settings/settings.h"
+#include "support/testfolders.h"
 #include "support/testjpeg.h"
 #include "ui/main/imageviewer.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace orvane {
@@ -21,12 +21,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        SetDataFolder(fDir.path() + QLatin1Char('/'));
-        FreeSettings();
         Settings();
     }
 
-    void TearDown() override { FreeSettings(); }
 
     void addPhotos(int n)
     {
@@ -36,7 +33,7 @@ protected:
         fFileSet.ArrangeFilter();
     }
 
-    QTemporaryDir fDir;
+    test::TestFolders fDir;
     TFileSet fFileSet;
 };
 

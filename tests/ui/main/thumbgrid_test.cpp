@@ -4,6 +4,7 @@
 #include "core/settings/settings.h"
 #include "ui/main/textdragobject.h"
 #include "ui/main/thumbgrid.h"
+#include "support/testfolders.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <vector>
@@ -28,8 +28,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        SetDataFolder(fDir.path() + QLatin1Char('/'));
-        FreeSettings();
         Settings();
         ResetKeywordDragState();
         setPhotoCount(7);
@@ -108,7 +106,7 @@ protected:
         return image.pixelColor(cell.left() + 1, cell.top() + 1);
     }
 
-    QTemporaryDir fDir;
+    test::TestFolders fDir;
     TFileSet fFileSet;
     TThumbGrid fGrid;
 };
